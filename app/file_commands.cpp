@@ -1,0 +1,122 @@
+// File commands. Open replaces the drawing only after a whole successful read; Save writes
+// through a temporary file, so a failure never costs the drawing on screen or the file on disk.
+#include "app/file_commands.h"
+
+#include "app/messages.h"
+#include "canvas/canvas_context.h"
+#include "canvas/interaction_state.h"
+#include "shapes/shape_file.h"
+#include "shapes/trace.h"
+#include "toolkit/attributes.h"
+#include "toolkit/callbacks.h"
+#include "toolkit/canvas_widget.h"
+
+#include <QWidget>
+
+namespace {
+
+ObjectList* item_list(QObject* item) { return get_pointer_attribute<ObjectList>(item, "objetos"); }
+
+CanvasWidget* item_canvas(QObject* item)
+{
+    return get_pointer_attribute<CanvasWidget>(item, "CanvasContext");
+}
+
+// Writes to name, or asks for one first; cancelling writes nothing and says nothing.
+void save_to(ObjectList* list, std::optional<std::string> name)
+{
+    if (!name) return;
+    if (list_write_file(*name, list) < 0) show_message(MESSAGE_TITLE, WRITE_ERROR);
+    else trace("\nSave.");
+}
+
+// After Exit frees the list, no element may still hand it to a late callback.
+void forget_list(CanvasWidget* canvas, ObjectList* list)
+{
+    QWidget* window = canvas->window();
+    for (QObject* element : window->findChildren<QObject*>())
+        if (get_pointer_attribute<ObjectList>(element, "objetos") == list)
+            set_pointer_attribute(element, "objetos", nullptr);
+}
+
+}  // namespace
+
+std::optional<std::string> ask_file_name(FileDialogKind kind)
+{
+    std::optional<std::string> value =
+        popup_file_dialog({kind, "Selecione o arquivo ", "*.edt", "Aquivos do Editor "});
+    if (value) file_name = *value;
+    return value;
+}
+
+int AtoNovo(QObject* item)
+{
+    ObjectList* list = item_list(item);
+    CanvasWidget* canvas = item_canvas(item);
+    if (!list) return IUP_DEFAULT;
+    file_name = NO_FILE_NAME;
+    mark_shape(list, -1, canvas);
+    canvas_clear(canvas);
+    list_clear(list);
+    return IUP_DEFAULT;
+}
+
+int open_act(QObject* item)
+{
+    ObjectList* list = item_list(item);
+    if (!list) return IUP_DEFAULT;
+    std::string previous = file_name;
+    std::optional<std::string> name = ask_file_name(FileDialogKind::Open);
+    if (!name) return IUP_DEFAULT;
+    if (list_read_file(*name, list) < 0) {
+        file_name = previous;  // a later Save must not overwrite the file that could not be read
+        show_message(MESSAGE_TITLE, READ_ERROR);
+        return IUP_DEFAULT;
+    }
+    trace("\nOpen.");
+    redraw_all(item_canvas(item), list);
+    return IUP_DEFAULT;
+}
+
+int save_act(QObject* item)
+{
+    ObjectList* list = item_list(item);
+    if (!list) return IUP_DEFAULT;
+    save_to(list, file_name == NO_FILE_NAME ? ask_file_name(FileDialogKind::Save)
+                                            : std::optional<std::string>(file_name));
+    return IUP_DEFAULT;
+}
+
+int AtoSalvarComo(QObject* item)
+{
+    ObjectList* list = item_list(item);
+    if (!list) return IUP_DEFAULT;
+    save_to(list, ask_file_name(FileDialogKind::Save));
+    return IUP_DEFAULT;
+}
+
+int exit_act(QObject* item)
+{
+    ObjectList* list = item_list(item);
+    CanvasWidget* canvas = item_canvas(item);
+    show_message(MESSAGE_TITLE, FAREWELL);
+    trace("\nExit");
+    if (canvas) {
+        forget_list(canvas, list);
+        canvas_context_free(canvas);
+    }
+    list_free(list);
+    return IUP_CLOSE;
+}
+
+int info_act(QObject*)
+{
+    show_message(MESSAGE_TITLE, INFO_TEXT);
+    return IUP_DEFAULT;
+}
+
+int AtoAjuda(QObject*)
+{
+    show_message(MESSAGE_TITLE, HELP_TEXT);
+    return IUP_DEFAULT;
+}

@@ -1,0 +1,21 @@
+// The menu commands: New, Open, Save, Save As, Exit, Info and Help, and the file dialog they share.
+// Each finds the list in its item's "objetos" attribute and the canvas in its "CanvasContext".
+#pragma once
+
+#include "toolkit/dialogs.h"
+
+#include <optional>
+#include <string>
+
+class QObject;
+
+// Asks for a file ("OPEN" or "SAVE" dialog); on OK the path becomes file_name and is returned.
+std::optional<std::string> ask_file_name(FileDialogKind kind);
+
+int AtoNovo(QObject* item);
+int open_act(QObject* item);
+int save_act(QObject* item);
+int AtoSalvarComo(QObject* item);
+int exit_act(QObject* item);
+int info_act(QObject* item);
+int AtoAjuda(QObject* item);

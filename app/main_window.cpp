@@ -1,0 +1,147 @@
+// Start-up: the window is built and shown and the canvas context created before any callback is
+// registered, so no editor callback runs before the canvas can be drawn on.
+#include "app/main_window.h"
+
+#include "app/canvas_callbacks.h"
+#include "app/file_commands.h"
+#include "canvas/canvas_context.h"
+#include "canvas/interaction_state.h"
+#include "canvas/tool_choice.h"
+#include "toolkit/attributes.h"
+#include "toolkit/callbacks.h"
+#include "toolkit/canvas_widget.h"
+#include "toolkit/elements.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace {
+
+QFrame* framed(QLayout* content)
+{
+    auto* frame = new QFrame;
+    frame->setFrameShape(QFrame::Box);
+    frame->setLayout(content);
+    return frame;
+}
+
+QHBoxLayout* row_of(std::initializer_list<QWidget*> widgets)
+{
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(2);
+    for (QWidget* widget : widgets) row->addWidget(widget);
+    return row;
+}
+
+void build_menus(MainWindow& w)
+{
+    QMenu* file = new QMenu("&File", w.dialog);
+    w.item_new = create_item(file, "&New...", "AtoNovo");
+    w.item_open = create_item(file, "&Open...", "open_act");
+    file->addSeparator();
+    w.item_save = create_item(file, "&Save", "save_act");
+    w.item_save_as = create_item(file, "Save &As...", "AtoSalvarComo");
+    file->addSeparator();
+    w.item_exit = create_item(file, "&Exit", "exit_act");
+    QMenuBar* bar = w.dialog->menuBar();
+    bar->addMenu(file);
+    w.item_info = create_item(bar, "&Info", "info_act");
+    w.item_help = create_item(bar, "&Help", "AtoAjuda");
+}
+
+// The list on the canvas and the commands that need it; the commands that draw also get the
+// canvas element (under "CanvasContext", where they find the context on it).
+void hang_pointers(MainWindow& w)
+{
+    set_pointer_attribute(w.canvas, "objetos", w.list);
+    for (QAction* item : {w.item_new, w.item_open, w.item_exit}) {
+        set_pointer_attribute(item, "objetos", w.list);
+        set_pointer_attribute(item, "CanvasContext", w.canvas);
+    }
+    for (QAction* item : {w.item_save, w.item_save_as}) set_pointer_attribute(item, "objetos", w.list);
+}
+
+QWidget* build_canvas(MainWindow& w)
+{
+    w.canvas = new CanvasWidget;
+    set_name_attribute(w.canvas, "ACTION", "repaint_act");
+    set_name_attribute(w.canvas, "RESIZE_CB", "resize_act");
+    set_name_attribute(w.canvas, "BUTTON_CB", "button_act");
+    set_name_attribute(w.canvas, "MOTION_CB", "motion_act");
+    auto* layout = new QVBoxLayout;
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->addWidget(w.canvas);
+    return framed(layout);
+}
+
+}  // namespace
+
+QWidget* build_toolbar(MainWindow& w)
+{
+    w.sel = create_toggle("Sel", "sel_act");
+    w.del = create_toggle("Del", "del_act");
+    w.rect = create_toggle("Rect", "rect_act");
+    w.ellipse = create_toggle("Ellipse", "ellipse_act");
+    w.triang = create_toggle("Triang", "triang_act");
+    w.radio = new Radio(w.dialog);
+    for (QToolButton* toggle : {w.sel, w.del, w.rect, w.ellipse, w.triang}) w.radio->add(toggle);
+    QHBoxLayout* groups = row_of({framed(row_of({w.sel, w.del})),
+                                  framed(row_of({w.rect, w.ellipse, w.triang}))});
+    groups->addStretch(1);
+    return framed(groups);
+}
+
+MainWindow build_main_dialog()
+{
+    MainWindow w;
+    w.dialog = new QMainWindow;
+    QWidget* toolbar = build_toolbar(w);
+    build_menus(w);
+    QWidget* canvas_frame = build_canvas(w);
+    auto* central = new QWidget;
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(toolbar);
+    column->addWidget(canvas_frame, 1);
+    w.dialog->setCentralWidget(central);
+    w.list = list_create();
+    if (w.list) hang_pointers(w);
+    w.dialog->setWindowTitle("Editor de Objetos");
+    return w;
+}
+
+void register_callbacks()
+{
+    set_function("open_act", open_act);            // File > Open
+    set_function("save_act", save_act);            // File > Save
+    set_function("exit_act", exit_act);            // File > Exit
+    set_function("info_act", info_act);            // Info
+    set_function("button_act", button_trace);      // canvas buttons until a tool is chosen
+    set_function("motion_act", motion_trace);      // canvas motion when nothing is being drawn
+    set_function("resize_act", resize_act);        // canvas resized
+    set_function("repaint_act", repaint_act);      // canvas exposed
+    set_function("sel_act", sel_act);              // tool: select
+    set_function("rect_act", rect_act);            // tool: rectangle
+    set_function("ellipse_act", ellipse_act);      // tool: ellipse
+    set_function("triang_act", triang_act);        // tool: triangle
+    set_function("AtoNovo", AtoNovo);              // File > New
+    set_function("AtoSalvarComo", AtoSalvarComo);  // File > Save As
+    set_function("AtoAjuda", AtoAjuda);            // Help
+    set_function("del_act", del_act);              // tool: delete
+}
+
+bool start_editor(MainWindow& w)
+{
+    w = build_main_dialog();
+    if (!w.list) return false;
+    w.dialog->show();
+    canvas_context_create(w.canvas);
+    register_callbacks();
+    file_name = NO_FILE_NAME;
+    return true;
+}

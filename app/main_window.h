@@ -1,0 +1,41 @@
+// The one window, "Editor de Objetos": menu bar, tool bar and canvas, and the start-up that binds
+// every callback to its name.
+#pragma once
+
+#include "shapes/shape_list.h"
+
+class CanvasWidget;
+class QAction;
+class QMainWindow;
+class QToolButton;
+class QWidget;
+class Radio;
+
+struct MainWindow {
+    QMainWindow* dialog = nullptr;
+    CanvasWidget* canvas = nullptr;
+    ObjectList* list = nullptr;          // null when memory was short
+    Radio* radio = nullptr;
+    QToolButton* sel = nullptr;
+    QToolButton* del = nullptr;
+    QToolButton* rect = nullptr;
+    QToolButton* ellipse = nullptr;
+    QToolButton* triang = nullptr;
+    QAction* item_new = nullptr;
+    QAction* item_open = nullptr;
+    QAction* item_save = nullptr;
+    QAction* item_save_as = nullptr;
+    QAction* item_exit = nullptr;
+    QAction* item_info = nullptr;
+    QAction* item_help = nullptr;
+};
+
+// The frame of five exclusive toggles in two groups, pushed to the left.
+QWidget* build_toolbar(MainWindow& w);
+// Builds the whole window and the figure list, and hangs the list and canvas on the elements.
+MainWindow build_main_dialog();
+// Registers every callback under its name, in start-up order.
+void register_callbacks();
+// Builds and shows the window, creates the canvas context, binds the callbacks; false (after the
+// list's message) when the figure list could not be allocated.
+bool start_editor(MainWindow& w);

@@ -1,0 +1,15 @@
+// The three drawing tools: rectangle and ellipse by a left drag, triangle by three left clicks,
+// each with rubber-band feedback, appending the finished figure to the list.
+#pragma once
+
+class CanvasWidget;
+
+int rect_button(CanvasWidget* canvas, int button, int pressed, int x, int y);
+int rect_motion(CanvasWidget* canvas, int x, int y);
+int ellipse_button(CanvasWidget* canvas, int button, int pressed, int x, int y);
+int ellipse_motion(CanvasWidget* canvas, int x, int y);
+int triangle_button(CanvasWidget* canvas, int button, int pressed, int x, int y);
+int triangle_motion(CanvasWidget* canvas, int x, int y);
+
+// Shown when a figure is drawn on a full list.
+inline const char* const LIMIT_MESSAGE = "Limite de 200 objetos atingido!";

@@ -1,0 +1,20 @@
+// The editor's state that spans callbacks, all in one place. Everything else is reached through
+// the elements: the list as the attribute "objetos", the canvas context as "CanvasContext".
+#pragma once
+
+#include <string>
+
+extern int anchor_x;        // where the current drag began (drawing coordinates)
+extern int anchor_y;
+extern int tri_x[3];        // vertices of the triangle being built, in click order
+extern int tri_y[3];
+extern int tri_clicks;      // how many of those vertices are complete (0 to 2 between clicks)
+extern int grabbed_index;   // figure grabbed by the last select press, -1 when it hit nothing
+extern int marked_index;    // figure drawn highlighted, -1 for none
+extern int selected_index;  // figure the select handlers work on, -1 when none
+extern std::string file_name;  // current drawing file; NO_FILE_NAME until one is chosen
+
+inline const char* const NO_FILE_NAME = " ";
+
+// Back to the state at start-up (tests begin each case here).
+void reset_interaction_state();

@@ -1,0 +1,15 @@
+// Drawing files: the used records of the list one after another, 28 little-endian bytes each,
+// with no header. Saving replaces the old file only once the new one is complete on disk.
+#pragma once
+
+#include "shapes/shape_list.h"
+
+#include <string>
+
+// Writes the first count records; returns count, or -1 (old file untouched) on any failure.
+// A symbolic link is followed and the file keeps its permissions; a folder that takes no
+// temporary file fails the save rather than overwriting the old file in place.
+int list_write_file(const std::string& name, const ObjectList* list);
+// Reads at most 200 whole records of a regular file; returns their number, or -1 with the list
+// untouched when the file cannot be read or is no regular file (never blocks on a FIFO).
+int list_read_file(const std::string& name, ObjectList* list);

@@ -1,0 +1,68 @@
+// The figure list: creation, the slot operations and the three append operations with their trace.
+#include "shapes/shape_list.h"
+
+#include "shapes/trace.h"
+
+#include <new>
+
+ObjectList* list_create()
+{
+    auto* list = new (std::nothrow) ObjectList;
+    if (!list) {
+        trace("Nao tem memoria para criar lista de objetos!\n");
+        return nullptr;
+    }
+    list->count = 0;
+    return list;
+}
+
+void list_free(ObjectList* list) { delete list; }
+
+void list_clear(ObjectList* list) { list->count = 0; }
+
+int list_count(const ObjectList* list) { return list->count; }
+
+bool list_full(const ObjectList* list) { return list->count >= LIST_CAPACITY; }
+
+ShapeRecord list_get(const ObjectList* list, int i) { return list->records[i]; }
+
+void list_set(ObjectList* list, int i, int type, int x1, int x2, int x3, int y1, int y2, int y3)
+{
+    list->records[i] = ShapeRecord{type, x1, x2, x3, y1, y2, y3};
+}
+
+void list_delete(ObjectList* list, int i)
+{
+    for (int j = i; j < list->count - 1; ++j) list->records[j] = list->records[j + 1];
+    list->count -= 1;
+}
+
+// Stores a record in the next free slot; refuses (0) at capacity so nothing is written past it.
+static int list_append(ObjectList* list, const ShapeRecord& record)
+{
+    if (list_full(list)) return 0;
+    list->records[list->count] = record;
+    list->count += 1;
+    return 1;
+}
+
+int list_add_rect(ObjectList* list, int xa, int ya, int xb, int yb)
+{
+    if (!list_append(list, ShapeRecord{SHAPE_RECT, xa, xb, -1, ya, yb, -1})) return 0;
+    trace("\n Insert rect [(%d,%d),(%d,%d)]", xa, ya, xb, yb);
+    return 1;
+}
+
+int list_add_ellipse(ObjectList* list, int xa, int ya, int xb, int yb)
+{
+    if (!list_append(list, ShapeRecord{SHAPE_ELLIPSE, xa, xb, -1, ya, yb, -1})) return 0;
+    trace("\n Insert ellipse [(%d,%d),(%d,%d)]", xa, ya, xb, yb);
+    return 1;
+}
+
+int list_add_triangle(ObjectList* list, int xa, int ya, int xb, int yb, int xc, int yc)
+{
+    if (!list_append(list, ShapeRecord{SHAPE_TRIANGLE, xa, xb, xc, ya, yb, yc})) return 0;
+    trace("\n Insert triang [(%d,%d),(%d,%d),(%d,%d)]", xa, ya, xb, yb, xc, yc);
+    return 1;
+}

@@ -1,0 +1,12 @@
+#include "shapes/trace.h"
+
+#include <cstdio>
+
+void trace(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(stdout, format, args);
+    va_end(args);
+    std::fflush(stdout);
+}

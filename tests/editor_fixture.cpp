@@ -1,0 +1,94 @@
+#include "tests/editor_fixture.h"
+
+#include "canvas/canvas_context.h"
+#include "canvas/interaction_state.h"
+#include "toolkit/callbacks.h"
+#include "toolkit/canvas_widget.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTest>
+#include <QToolButton>
+
+void EditorTest::SetUp()
+{
+    reset_interaction_state();
+    set_message_handler([this](const std::string&, const std::string& text) { messages.push_back(text); });
+    set_file_dialog_handler([this](const FileDialogRequest& request) -> std::optional<std::string> {
+        dialogs_asked.push_back(request.kind);
+        if (dialog_answers.empty()) return std::nullopt;
+        auto answer = dialog_answers.front();
+        dialog_answers.pop_front();
+        return answer;
+    });
+    ASSERT_TRUE(start_editor(w));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.dialog));
+    settle();
+}
+
+void EditorTest::TearDown()
+{
+    ObjectList* list = canvas_list(w.canvas);
+    if (canvas_context(w.canvas)) canvas_context_free(w.canvas);
+    delete w.dialog;
+    list_free(list);
+    clear_functions();
+    set_message_handler({});
+    set_file_dialog_handler({});
+    reset_interaction_state();
+}
+
+void EditorTest::settle()
+{
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+void EditorTest::press(int button, int x, int y)
+{
+    QTest::mousePress(w.canvas, static_cast<Qt::MouseButton>(button), Qt::NoModifier, QPoint(x, y));
+}
+
+void EditorTest::release(int button, int x, int y)
+{
+    QTest::mouseRelease(w.canvas, static_cast<Qt::MouseButton>(button), Qt::NoModifier, QPoint(x, y));
+}
+
+void EditorTest::move(int x, int y) { QTest::mouseMove(w.canvas, QPoint(x, y)); }
+
+void EditorTest::drag(int button, int x1, int y1, int x2, int y2)
+{
+    press(button, x1, y1);
+    move((x1 + x2) / 2, y1);
+    move(x2, (y1 + y2) / 2);
+    move(x2, y2);
+    release(button, x2, y2);
+}
+
+void EditorTest::choose(QToolButton* toggle) { QTest::mouseClick(toggle, Qt::LeftButton); }
+
+int EditorTest::canvas_height() const { return w.canvas->height(); }
+
+QImage& EditorTest::image() { return *w.canvas->image(); }
+
+QImage EditorTest::redrawn_image()
+{
+    QImage live = image().copy();
+    int saved_marked = marked_index, saved_selected = selected_index;
+    redraw_all(w.canvas, canvas_list(w.canvas));
+    QImage clean = image().copy();
+    image() = live;  // the live canvas is left as it was
+    marked_index = saved_marked;
+    selected_index = saved_selected;
+    return clean;
+}
+
+int count_pixels(const QImage& image, uint32_t rgb)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == rgb) ++n;
+    return n;
+}
+
+int count_non_white(const QImage& image) { return image.width() * image.height() - count_pixels(image, 0xFFFFFF); }

@@ -1,0 +1,46 @@
+// A started editor for offscreen GUI tests: the real window, list, canvas context and callbacks,
+// with message boxes and file dialogs answered by the test instead of a person.
+#pragma once
+
+#include "app/main_window.h"
+#include "shapes/shape_list.h"
+#include "toolkit/dialogs.h"
+
+#include <QImage>
+#include <deque>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Lets queued events run (the first resize and repaint arrive this way).
+    static void settle();
+
+    // Pointer events through the canvas's real event handlers, at toolkit coordinates (y down).
+    void press(int button, int x, int y);
+    void release(int button, int x, int y);
+    void move(int x, int y);
+    void drag(int button, int x1, int y1, int x2, int y2);  // press, a few moves, release
+    void click(int button, int x, int y) { press(button, x, y); release(button, x, y); }
+    // A real click on a tool toggle.
+    void choose(QToolButton* toggle);
+
+    int canvas_height() const;
+    QImage& image();
+    // The image the whole drawing gives when redrawn from the list (no highlight, no feedback).
+    QImage redrawn_image();
+
+    MainWindow w;
+    std::vector<std::string> messages;                   // texts of the message boxes shown
+    std::deque<std::optional<std::string>> dialog_answers;  // next answers of the file dialog
+    std::vector<FileDialogKind> dialogs_asked;
+};
+
+// Pixels of the image with exactly this colour.
+int count_pixels(const QImage& image, uint32_t rgb);
+int count_non_white(const QImage& image);

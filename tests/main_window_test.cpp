@@ -1,0 +1,127 @@
+// The window as a user finds it at start: title, menus, tool bar, canvas size, and the trace of
+// pointer events before any tool is chosen.
+#include "tests/editor_fixture.h"
+#include "tests/test_support.h"
+
+#include "canvas/canvas_context.h"
+#include "toolkit/callbacks.h"
+#include "toolkit/canvas_widget.h"
+#include "toolkit/elements.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+QStringList texts_of(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (QAction* a : actions) texts << (a->isSeparator() ? QString("-") : a->text());
+    return texts;
+}
+
+}  // namespace
+
+// Guards: a wrong title, missing or misplaced menu items, a toggle bound to the wrong action.
+TEST_F(EditorTest, WindowHasTitleMenusAndFiveExclusiveToggles)
+{
+    EXPECT_EQ(w.dialog->windowTitle(), "Editor de Objetos");
+    QList<QAction*> bar = w.dialog->menuBar()->actions();
+    ASSERT_EQ(bar.size(), 3);
+    EXPECT_EQ(texts_of(bar), QStringList({"&File", "&Info", "&Help"}));
+    ASSERT_NE(bar[0]->menu(), nullptr);
+    EXPECT_EQ(texts_of(bar[0]->menu()->actions()),
+              QStringList({"&New...", "&Open...", "-", "&Save", "Save &As...", "-", "&Exit"}));
+    EXPECT_EQ(bar[1]->menu(), nullptr);  // Info and Help are plain items on the bar
+    EXPECT_EQ(bar[2]->menu(), nullptr);
+
+    QToolButton* toggles[] = {w.sel, w.del, w.rect, w.ellipse, w.triang};
+    const char* actions[] = {"sel_act", "del_act", "rect_act", "ellipse_act", "triang_act"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_TRUE(toggles[i]->isCheckable());
+        EXPECT_EQ(toggles[i]->property("ACTION").toString(), actions[i]);
+        EXPECT_EQ(toggles[i]->isChecked(), i == 0);
+    }
+    choose(w.triang);
+    EXPECT_FALSE(w.sel->isChecked());
+    EXPECT_TRUE(w.triang->isChecked());
+}
+
+// Guards: the drawing area starting at another size, or the list not reachable from the elements.
+TEST_F(EditorTest, CanvasStartsAt510By254WithListAndContextAttached)
+{
+    EXPECT_EQ(w.canvas->size(), QSize(510, 254));
+    EXPECT_EQ(w.canvas->image()->size(), QSize(510, 254));
+    EXPECT_NE(canvas_context(w.canvas), nullptr);
+    EXPECT_EQ(canvas_list(w.canvas), w.list);
+    for (QAction* item : {w.item_new, w.item_open, w.item_exit})
+        EXPECT_EQ(item->property("CanvasContext").value<void*>(), w.canvas);
+    EXPECT_EQ(w.item_save->property("objetos").value<void*>(), w.list);
+    EXPECT_EQ(w.item_info->property("objetos").value<void*>(), nullptr);
+}
+
+// Guards: trace bytes that differ from what users and scripts read on the console.
+TEST_F(EditorTest, ButtonsAndMotionBeforeAnyToolOnlyTrace)
+{
+    TraceCapture trace;
+    press(Qt::LeftButton, 10, 20);
+    release(Qt::LeftButton, 10, 20);
+    move(11, 21);
+    press(Qt::RightButton, 5, 6);
+    release(Qt::RightButton, 5, 6);
+    press(Qt::MiddleButton, 1, 1);
+    release(Qt::MiddleButton, 1, 1);
+    EXPECT_EQ(trace.take(),
+              "\nBotao 1 pressionado em (10, 20)\nBotao 1 solto em (10, 20)\n<11,21>"
+              "\nBotao 3 pressionado em (5, 6)\nBotao 3 solto em (5, 6)\n"
+              "\nBotao 2 pressionado em (1, 1)\nBotao 2 solto em (1, 1)\n");
+    EXPECT_EQ(w.list->count, 0);
+    EXPECT_EQ(count_non_white(image()), 0);
+}
+
+// Guards: a resize that reaches the callback with the wrong size, or without redrawing.
+TEST_F(EditorTest, ResizeTracesNewSizeAndRedraws)
+{
+    list_add_rect(w.list, 10, 10, 40, 30);
+    TraceCapture trace;
+    w.dialog->resize(w.dialog->width() + 100, w.dialog->height() + 50);
+    settle();
+    std::string out = trace.take();
+    EXPECT_NE(out.find("\nResize:w=610,h=304"), std::string::npos) << out;
+    EXPECT_GT(count_pixels(image(), 0x000000), 0);
+}
+
+// Guards: the first resize being lost because Qt delivers it before the callbacks are bound.
+TEST(StartUp, TraceBeginsWithFirstResizeThenRepaint)
+{
+    TraceCapture trace;
+    MainWindow w;
+    ASSERT_TRUE(start_editor(w));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.dialog));
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    std::string out = trace.take();
+    EXPECT_EQ(out.rfind("\nResize:w=510,h=254\n Repaint", 0), 0u) << out;
+    canvas_context_free(w.canvas);
+    delete w.dialog;
+    list_free(w.list);
+    clear_functions();
+}
+
+// Guards: a name bound to nothing crashing the event, and re-binding not taking effect at once.
+TEST(Callbacks, LookupByNameAtEveryEvent)
+{
+    clear_functions();
+    EXPECT_EQ(find_button("button_act"), nullptr);
+    ButtonFn first = [](CanvasWidget*, int, int, int, int) { return 1; };
+    ButtonFn second = [](CanvasWidget*, int, int, int, int) { return 2; };
+    set_function("button_act", first);
+    EXPECT_EQ(find_button("button_act")(nullptr, 0, 0, 0, 0), 1);
+    set_function("button_act", second);
+    EXPECT_EQ(find_button("button_act")(nullptr, 0, 0, 0, 0), 2);
+    EXPECT_EQ(find_motion("button_act"), nullptr);  // a name holds one kind of function
+    clear_functions();
+}

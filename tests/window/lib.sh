@@ -1,0 +1,66 @@
+# Shared steps of the real-window tests: start the real program, find its canvas on the screen
+# from its own motion trace, send real pointer events with xdotool, read the trace and the screen.
+set -euo pipefail
+
+TRACE=$WORK/trace.txt
+fail() { echo "FAIL: $*"; echo "--- trace:"; cat "$TRACE" 2>/dev/null | tail -c 3000; echo; exit 1; }
+note() { echo "# $*"; }
+
+start_app() {
+  (cd "$WORK" && exec "$QUADRIX" > "$TRACE" 2> "$WORK/stderr.txt") &
+  APP_PID=$!
+  WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^Editor de Objetos$' | head -n 1) \
+    || fail "the window did not appear"
+  wait_trace $'\n Repaint'
+}
+
+# Waits until the trace contains the text (a bash string, newlines included).
+wait_trace() {
+  for _ in $(seq 100); do trace_has "$1" && return 0; sleep 0.1; done
+  fail "trace never showed: $(printf %q "$1")"
+}
+
+trace_has() { python3 -c 'import sys; sys.exit(0 if sys.argv[1] in open(sys.argv[2]).read() else 1)' "$1" "$TRACE"; }
+trace_size() { stat -c %s "$TRACE"; }
+trace_since() { tail -c +$(($1 + 1)) "$TRACE"; }
+
+move() { xdotool mousemove --sync "$1" "$2" 2>/dev/null || xdotool mousemove "$1" "$2"; sleep 0.05; }
+press() { xdotool mousedown "$1"; sleep 0.1; }
+release() { xdotool mouseup "$1"; sleep 0.1; }
+
+# Learns where the canvas's drawing area is on the screen: CANVAS_X, CANVAS_Y of its top-left.
+find_canvas() {
+  eval "$(xdotool getwindowgeometry --shell "$WID")"
+  local sx=$((X + WIDTH / 2)) sy=$((Y + HEIGHT * 2 / 3)) before
+  before=$(trace_size)
+  move $((sx - 1)) "$sy"; move "$sx" "$sy"
+  local last
+  last=$(trace_since "$before" | grep -oE '<-?[0-9]+,-?[0-9]+>' | tail -n 1 | tr -d '<>')
+  [ -n "$last" ] || fail "no motion trace after moving the pointer over the canvas"
+  CANVAS_X=$((sx - ${last%,*}))
+  CANVAS_Y=$((sy - ${last#*,}))
+  note "canvas at screen ($CANVAS_X,$CANVAS_Y)"
+}
+
+# Pointer to canvas position (x, y): toolkit coordinates, y down from the top.
+move_canvas() { move $((CANVAS_X + $1)) $((CANVAS_Y + $2)); }
+
+drag_canvas() {  # button x1 y1 x2 y2
+  move_canvas "$2" "$3"; press "$1"
+  move_canvas $((($2 + $4) / 2)) $((($3 + $5) / 2)); move_canvas "$4" "$5"
+  release "$1"
+}
+
+click_canvas() { move_canvas "$2" "$3"; press "$1"; release "$1"; }
+
+# Clicks the middle of a widget found by its screen rectangle.
+click_screen() { move "$1" "$2"; press 1; release 1; }
+
+screenshot() { "$SCREEN_GRAB" save "$1" || fail "screen grab failed"; }
+# Prints RRGGBB of each screen point (x y pairs) in a screenshot.
+pixels() { local file=$1; shift; "$SCREEN_GRAB" pixels "$file" "$@"; }
+
+stop_app() {
+  kill "$APP_PID" 2>/dev/null || true
+  wait "$APP_PID" 2>/dev/null || true
+}

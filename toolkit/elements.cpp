@@ -1,0 +1,61 @@
+#include "toolkit/elements.h"
+
+#include "toolkit/attributes.h"
+#include "toolkit/callbacks.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QMenu>
+
+namespace {
+
+void run_toggle_action(QToolButton* toggle, int state)
+{
+    if (ToggleFn fn = find_toggle(get_name_attribute(toggle, "ACTION"))) fn(toggle, state);
+}
+
+}  // namespace
+
+QAction* create_item(QWidget* menu, const char* title, const char* action_name)
+{
+    QAction* item = menu->addAction(QString::fromUtf8(title));  // a menu, or the bar itself
+    set_name_attribute(item, "ACTION", action_name);
+    QObject::connect(item, &QAction::triggered, item, [item] {
+        ActionFn fn = find_action(get_name_attribute(item, "ACTION"));
+        if (fn && fn(item) == IUP_CLOSE) QCoreApplication::exit(0);
+    });
+    return item;
+}
+
+QToolButton* create_toggle(const char* title, const char* action_name)
+{
+    auto* toggle = new QToolButton;
+    toggle->setText(QString::fromUtf8(title));
+    toggle->setCheckable(true);
+    set_name_attribute(toggle, "ACTION", action_name);
+    return toggle;
+}
+
+Radio::Radio(QObject* parent) : QObject(parent), group_(new QButtonGroup(this))
+{
+    group_->setExclusive(true);
+}
+
+void Radio::add(QToolButton* toggle)
+{
+    group_->addButton(toggle);
+    if (!on_) {
+        on_ = toggle;
+        toggle->setChecked(true);
+    }
+    connect(toggle, &QToolButton::clicked, this, [this, toggle] { clicked(toggle); });
+}
+
+void Radio::clicked(QToolButton* toggle)
+{
+    QToolButton* off = on_;
+    on_ = toggle;
+    if (off && off != toggle) run_toggle_action(off, 0);
+    run_toggle_action(toggle, 1);
+}

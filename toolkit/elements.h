@@ -1,0 +1,34 @@
+// Menu items and tool toggles bound to callbacks by name.
+#pragma once
+
+#include <QObject>
+#include <QToolButton>
+#include <vector>
+
+class QAction;
+class QButtonGroup;
+class QWidget;
+
+// A menu item whose choice runs the action registered under action_name; an action returning
+// IUP_CLOSE ends the event loop.
+QAction* create_item(QWidget* menu, const char* title, const char* action_name);
+
+// A checkable tool button whose state changes run the toggle action registered under action_name.
+QToolButton* create_toggle(const char* title, const char* action_name);
+
+// Toggles of which exactly one is on. The first added is on at start and no action runs then;
+// picking another runs the action of the toggle turned off (state 0), then that of the toggle
+// turned on (state 1); clicking the one already on runs only its own action (state 1).
+class Radio : public QObject {
+    Q_OBJECT
+public:
+    explicit Radio(QObject* parent = nullptr);
+    void add(QToolButton* toggle);
+    QToolButton* on() const { return on_; }
+
+private:
+    void clicked(QToolButton* toggle);
+
+    QButtonGroup* group_;
+    QToolButton* on_ = nullptr;
+};
