@@ -6,6 +6,7 @@
 #include "app/file_commands.h"
 #include "canvas/canvas_context.h"
 #include "canvas/interaction_state.h"
+#include "canvas/tool_images.h"
 #include "canvas/tool_choice.h"
 #include "toolkit/attributes.h"
 #include "toolkit/callbacks.h"
@@ -18,6 +19,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <map>
+#include <string>
 
 namespace {
 
@@ -83,13 +86,21 @@ QWidget* build_canvas(MainWindow& w)
 
 QWidget* build_toolbar(MainWindow& w)
 {
+    std::map<std::string, QToolButton*> toggle_by_title;
     w.sel = create_toggle("Sel", "sel_act");
     w.del = create_toggle("Del", "del_act");
     w.rect = create_toggle("Rect", "rect_act");
     w.ellipse = create_toggle("Ellipse", "ellipse_act");
     w.triang = create_toggle("Triang", "triang_act");
     w.radio = new Radio(w.dialog);
-    for (QToolButton* toggle : {w.sel, w.del, w.rect, w.ellipse, w.triang}) w.radio->add(toggle);
+    for (QToolButton* toggle : {w.sel, w.del, w.rect, w.ellipse, w.triang}) {
+        w.radio->add(toggle);
+        toggle_by_title[toggle->text().toStdString()] = toggle;
+    }
+    for (const ToolImage& picture : TOOL_IMAGES) {
+        set_image_handle(picture.handle, picture.build());
+        set_toggle_picture(toggle_by_title.at(picture.toggle), picture.attribute, picture.handle);
+    }
     QHBoxLayout* groups = row_of({framed(row_of({w.sel, w.del})),
                                   framed(row_of({w.rect, w.ellipse, w.triang}))});
     groups->addStretch(1);

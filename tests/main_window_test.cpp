@@ -9,6 +9,7 @@
 #include "toolkit/elements.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -124,4 +125,29 @@ TEST(Callbacks, LookupByNameAtEveryEvent)
     EXPECT_EQ(find_button("button_act")(nullptr, 0, 0, 0, 0), 2);
     EXPECT_EQ(find_motion("button_act"), nullptr);  // a name holds one kind of function
     clear_functions();
+}
+
+// Guards: a picture bound to the wrong toggle or state, scaled, or shown beside the title.
+TEST_F(EditorTest, TogglesShowTheirPicturesAtNaturalSizeWithoutTitles)
+{
+    struct Expected { QToolButton* toggle; const char* plain; const char* pressed; };
+    const Expected expected[] = {{w.sel, "sel", "sel_press"}, {w.del, "del", "del_press"},
+                                 {w.rect, "rect", "rect_press"}, {w.ellipse, "ellipse", "ellipse_press"},
+                                 {w.triang, "triang", "triang_press"}};
+    for (const Expected& e : expected) {
+        EXPECT_EQ(e.toggle->property("IMAGE").toString(), e.plain);
+        EXPECT_EQ(e.toggle->property("IMPRESS").toString(), e.pressed);
+        EXPECT_EQ(e.toggle->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        EXPECT_EQ(e.toggle->iconSize(), QSize(23, 22));
+        QImage off = e.toggle->icon().pixmap(QSize(23, 22), QIcon::Normal, QIcon::Off).toImage();
+        QImage on = e.toggle->icon().pixmap(QSize(23, 22), QIcon::Normal, QIcon::On).toImage();
+        EXPECT_EQ(off.convertToFormat(QImage::Format_RGB32),
+                  find_image_handle(e.plain)->convertToFormat(QImage::Format_RGB32)) << e.plain;
+        EXPECT_EQ(on.convertToFormat(QImage::Format_RGB32),
+                  find_image_handle(e.pressed)->convertToFormat(QImage::Format_RGB32)) << e.pressed;
+    }
+    EXPECT_EQ(w.del->property("IMINACTIVE").toString(), "del_inactive");
+    QImage inactive = w.del->icon().pixmap(QSize(23, 22), QIcon::Disabled, QIcon::Off).toImage();
+    EXPECT_EQ(inactive.convertToFormat(QImage::Format_RGB32),
+              find_image_handle("del_inactive")->convertToFormat(QImage::Format_RGB32));
 }

@@ -6,9 +6,26 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QIcon>
+#include <QImage>
 #include <QMenu>
+#include <QPixmap>
+#include <map>
 
 namespace {
+
+std::map<std::string, QImage>& image_handles()
+{
+    static std::map<std::string, QImage> images;
+    return images;
+}
+
+void add_picture(QIcon& icon, const QToolButton* toggle, const char* attribute, QIcon::Mode mode,
+                 QIcon::State state)
+{
+    const QImage* image = find_image_handle(get_name_attribute(toggle, attribute));
+    if (image) icon.addPixmap(QPixmap::fromImage(*image), mode, state);
+}
 
 void run_toggle_action(QToolButton* toggle, int state)
 {
@@ -35,6 +52,28 @@ QToolButton* create_toggle(const char* title, const char* action_name)
     toggle->setCheckable(true);
     set_name_attribute(toggle, "ACTION", action_name);
     return toggle;
+}
+
+void set_image_handle(const std::string& name, const QImage& image) { image_handles()[name] = image; }
+
+const QImage* find_image_handle(const std::string& name)
+{
+    auto it = image_handles().find(name);
+    return it == image_handles().end() ? nullptr : &it->second;
+}
+
+void set_toggle_picture(QToolButton* toggle, const char* attribute, const char* handle)
+{
+    set_name_attribute(toggle, attribute, handle);
+    QIcon icon;
+    add_picture(icon, toggle, "IMAGE", QIcon::Normal, QIcon::Off);
+    add_picture(icon, toggle, "IMPRESS", QIcon::Normal, QIcon::On);
+    add_picture(icon, toggle, "IMINACTIVE", QIcon::Disabled, QIcon::Off);
+    add_picture(icon, toggle, "IMINACTIVE", QIcon::Disabled, QIcon::On);
+    toggle->setIcon(icon);
+    if (const QImage* image = find_image_handle(get_name_attribute(toggle, "IMAGE")))
+        toggle->setIconSize(image->size());
+    toggle->setToolButtonStyle(Qt::ToolButtonIconOnly);
 }
 
 Radio::Radio(QObject* parent) : QObject(parent), group_(new QButtonGroup(this))

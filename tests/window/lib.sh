@@ -64,3 +64,19 @@ stop_app() {
   kill "$APP_PID" 2>/dev/null || true
   wait "$APP_PID" 2>/dev/null || true
 }
+
+# Screen position (top-left) of a tool picture, e.g. "rect" or "rect_press"; empty if not shown.
+find_picture() {
+  local shot=$WORK/find.png
+  screenshot "$shot"
+  "$SCREEN_GRAB" find "$shot" "tool:$1" | head -n 1
+}
+
+# Clicks a tool toggle (sel, del, rect, ellipse, triang) with a real click on its picture.
+click_tool() {
+  local at
+  at=$(find_picture "$1")
+  [ -n "$at" ] || at=$(find_picture "$1_press")
+  [ -n "$at" ] || fail "tool picture $1 not on the screen"
+  click_screen $((${at% *} + 11)) $((${at#* } + 11))
+}

@@ -1,7 +1,10 @@
 // Screen helper of the real-window tests.
 //   screen_grab save FILE.png              the whole X screen
 //   screen_grab pixels FILE.png X Y ...    RRGGBB of each point, one per line
-//   screen_grab find FILE.png NEEDLE.png   "X Y" of the top-left of each exact copy of NEEDLE
+//   screen_grab find FILE.png NEEDLE       "X Y" of the top-left of each exact copy of NEEDLE, a
+//                                          PNG file or "tool:HANDLE", one of the tool pictures
+#include "canvas/tool_images.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -38,10 +41,18 @@ bool matches_at(const QImage& hay, const QImage& needle, int x, int y)
     return true;
 }
 
-int find(const char* file, const char* needle_file)
+QImage needle_image(const char* needle)
+{
+    if (std::strncmp(needle, "tool:", 5) != 0) return QImage(needle);
+    for (const ToolImage& picture : TOOL_IMAGES)
+        if (std::strcmp(picture.handle, needle + 5) == 0) return picture.build();
+    return QImage();
+}
+
+int find(const char* file, const char* needle_name)
 {
     QImage hay = QImage(file).convertToFormat(QImage::Format_RGB32);
-    QImage needle = QImage(needle_file).convertToFormat(QImage::Format_RGB32);
+    QImage needle = needle_image(needle_name).convertToFormat(QImage::Format_RGB32);
     if (hay.isNull() || needle.isNull()) return 2;
     int found = 0;
     for (int y = 0; y + needle.height() <= hay.height(); ++y)
