@@ -59,6 +59,8 @@ void finish_triangle(CanvasWidget* canvas, ObjectList* list)
     }
     final_line(canvas, tri_x[2], tri_y[2], tri_x[0], tri_y[0]);
     list_add_triangle(list, tri_x[0], tri_y[0], tri_x[1], tri_y[1], tri_x[2], tri_y[2]);
+    // A repaint while the triangle was being built took its first edges off the canvas.
+    draw_shape(canvas, list_get(list, list_count(list) - 1));
 }
 
 }  // namespace

@@ -93,8 +93,9 @@ long read_up_to(int fd, unsigned char* buffer, long cap)
 }
 
 // Every byte must reach the temporary file, and the disk, before it may replace the target.
-// Unbuffered, so a short write shows here: QSaveFile::commit() does not notice a failure of its
-// own final flush (QTBUG-75077) and would rename a truncated file over the old one. The fsync
+// Unbuffered, so a short write shows here: on Qt 6.4 QSaveFile::commit() does not notice a
+// failure of its own final flush (seen with a file-size limit) and would rename a truncated file
+// over the old one. The fsync
 // catches errors the kernel reports only later (a full disk on some filesystems).
 bool write_fully(QSaveFile& file, const QByteArray& bytes)
 {

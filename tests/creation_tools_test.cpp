@@ -177,3 +177,15 @@ TEST_F(CreationToolsTest, ReleaseFarOutsideTheCanvasIsStoredAsItIs)
     EXPECT_TRUE(same_record(list_get(w.list, 0), {0, 100, -3000, -1, dy(100), dy(5000), -1}));
     EXPECT_TRUE(image() == redrawn_image());
 }
+
+// Guards: a repaint while a triangle is being built leaving the finished triangle without edges.
+TEST_F(CreationToolsTest, RepaintDuringATriangleStillShowsTheWholeTriangle)
+{
+    choose(w.triang);
+    click(Qt::LeftButton, 20, 20);
+    click(Qt::LeftButton, 200, 20);  // first edge committed
+    w.canvas->repaint();             // the window system redraws the drawing: no edge yet
+    click(Qt::LeftButton, 100, 150);
+    ASSERT_EQ(list_count(w.list), 1);
+    EXPECT_TRUE(image() == redrawn_image());
+}
