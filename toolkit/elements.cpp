@@ -50,6 +50,7 @@ QToolButton* create_toggle(const char* title, const char* action_name)
     auto* toggle = new QToolButton;
     toggle->setText(QString::fromUtf8(title));
     toggle->setCheckable(true);
+    toggle->setFocusPolicy(Qt::NoFocus);  // a key press must not switch tools in the middle of a drag
     set_name_attribute(toggle, "ACTION", action_name);
     return toggle;
 }
