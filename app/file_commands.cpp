@@ -11,7 +11,6 @@
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
 
-#include <QWidget>
 
 namespace {
 
@@ -30,13 +29,20 @@ void save_to(ObjectList* list, std::optional<std::string> name)
     else trace("\nSave.");
 }
 
-// After Exit frees the list, no element may still hand it to a late callback.
-void forget_list(CanvasWidget* canvas, ObjectList* list)
+void forget_on(QObject* element, ObjectList* list)
 {
-    QWidget* window = canvas->window();
-    for (QObject* element : window->findChildren<QObject*>())
-        if (get_pointer_attribute<ObjectList>(element, "objetos") == list)
-            set_pointer_attribute(element, "objetos", nullptr);
+    if (get_pointer_attribute<ObjectList>(element, "objetos") == list)
+        set_pointer_attribute(element, "objetos", nullptr);
+}
+
+// After Exit frees the list, no element of the window may still hand it to a late callback.
+void forget_list(QObject* item, ObjectList* list)
+{
+    if (!list) return;
+    QObject* root = item;
+    while (root->parent()) root = root->parent();
+    forget_on(root, list);
+    for (QObject* element : root->findChildren<QObject*>()) forget_on(element, list);
 }
 
 }  // namespace
@@ -101,10 +107,8 @@ int exit_act(QObject* item)
     CanvasWidget* canvas = item_canvas(item);
     show_message(MESSAGE_TITLE, FAREWELL);
     trace("\nExit");
-    if (canvas) {
-        forget_list(canvas, list);
-        canvas_context_free(canvas);
-    }
+    forget_list(item, list);
+    if (canvas) canvas_context_free(canvas);
     list_free(list);
     return IUP_CLOSE;
 }

@@ -7,15 +7,19 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
 
 void EditorTest::SetUp()
 {
     reset_interaction_state();
-    set_message_handler([this](const std::string&, const std::string& text) { messages.push_back(text); });
+    set_message_handler([this](const std::string& title, const std::string& text) {
+        message_titles.push_back(title);
+        messages.push_back(text);
+    });
     set_file_dialog_handler([this](const FileDialogRequest& request) -> std::optional<std::string> {
-        dialogs_asked.push_back(request.kind);
+        dialogs_asked.push_back(request);
         if (dialog_answers.empty()) return std::nullopt;
         auto answer = dialog_answers.front();
         dialog_answers.pop_front();
@@ -53,7 +57,15 @@ void EditorTest::release(int button, int x, int y)
     QTest::mouseRelease(w.canvas, static_cast<Qt::MouseButton>(button), Qt::NoModifier, QPoint(x, y));
 }
 
-void EditorTest::move(int x, int y) { QTest::mouseMove(w.canvas, QPoint(x, y)); }
+// A move event of its own rather than QTest's, which moves the cursor instead when no button is
+// held and so sends nothing when the pointer is already there.
+void EditorTest::move(int x, int y)
+{
+    Qt::MouseButtons held = QGuiApplication::mouseButtons();
+    QMouseEvent event(QEvent::MouseMove, QPointF(x, y), w.canvas->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+                      held, Qt::NoModifier);
+    QApplication::sendEvent(w.canvas, &event);
+}
 
 void EditorTest::drag(int button, int x1, int y1, int x2, int y2)
 {

@@ -37,8 +37,9 @@ protected:
 
     MainWindow w;
     std::vector<std::string> messages;                   // texts of the message boxes shown
+    std::vector<std::string> message_titles;             // and their titles
     std::deque<std::optional<std::string>> dialog_answers;  // next answers of the file dialog
-    std::vector<FileDialogKind> dialogs_asked;
+    std::vector<FileDialogRequest> dialogs_asked;           // every file dialog asked, in order
 };
 
 // Pixels of the image with exactly this colour.

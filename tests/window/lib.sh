@@ -80,3 +80,49 @@ click_tool() {
   [ -n "$at" ] || fail "tool picture $1 not on the screen"
   click_screen $((${at% *} + 11)) $((${at#* } + 11))
 }
+
+# True when every canvas position (x y pairs, toolkit coordinates) shows colour RRGGBB, waiting up
+# to two seconds for the screen to catch up.
+canvas_colours_are() {
+  local colour=$1 shot=$WORK/colours.png args=() value ok; shift
+  while [ $# -gt 0 ]; do args+=($((CANVAS_X + $1)) $((CANVAS_Y + $2))); shift 2; done
+  for _ in $(seq 20); do
+    screenshot "$shot"; ok=1
+    for value in $(pixels "$shot" "${args[@]}"); do [ "$value" = "$colour" ] || ok=0; done
+    [ $ok = 1 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Prints the id of the visible window titled exactly $1, waiting up to ten seconds for it
+# (xdotool's own search ignores case, and Qt names its menu pop-ups after the program).
+wait_window() {
+  local id
+  for _ in $(seq 100); do
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+      [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && { echo "$id"; return 0; }
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+# Runs an item of the File menu from the keyboard: Alt+F, then the item's mnemonic letter.
+menu_command() {
+  xdotool windowfocus --sync "$WID"; sleep 0.2
+  xdotool key alt+f; sleep 0.5
+  xdotool key "$1"; sleep 0.3
+}
+
+# Answers the editor's file dialog with a full path, then gives the main window the focus back.
+choose_in_file_dialog() {
+  local dialog
+  dialog=$(wait_window "Selecione o arquivo ") || fail "no file dialog titled 'Selecione o arquivo '"
+  xdotool windowfocus --sync "$dialog"; sleep 0.5
+  xdotool type --delay 20 "$1"; sleep 0.3
+  xdotool key Return; sleep 0.3
+  for _ in $(seq 50); do wait_window_gone "$dialog" && break; sleep 0.1; done
+  xdotool windowfocus --sync "$WID"; sleep 0.2
+}
+wait_window_gone() { ! xdotool search --onlyvisible --name '' 2>/dev/null | grep -qx "$1"; }
