@@ -8,6 +8,7 @@
 #include "app/canvas_callbacks.h"
 #include "canvas/canvas_context.h"
 #include "canvas/interaction_state.h"
+#include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
 
 #include <QAction>
@@ -119,4 +120,51 @@ TEST_F(InteractionSequenceTest, RandomSequencesKeepListAndCanvasConsistent)
         }
         quiet.take();
     }
+}
+
+// Guards: unusual but possible sequences of buttons changing the drawing or leaving leftovers.
+TEST_F(InteractionSequenceTest, UnmatchedAndOverlappingButtonsChangeNothingUnexpected)
+{
+    TraceCapture trace;
+    // Before any tool is chosen: every button only traces.
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton}) {
+        send(QEvent::MouseButtonPress, b, {40, 40});
+        send(QEvent::MouseMove, Qt::NoButton, {90, 70});
+        send(QEvent::MouseButtonRelease, b, {90, 70});
+    }
+    EXPECT_EQ(list_count(w.list), 0);
+    EXPECT_EQ(count_non_white(image()), 0);
+
+    // Releases of buttons never pressed, with every tool.
+    for (QToolButton* tool : {w.sel, w.del, w.rect, w.ellipse, w.triang}) {
+        choose(tool);
+        for (Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton})
+            send(QEvent::MouseButtonRelease, b, {60, 60});
+    }
+    EXPECT_EQ(list_count(w.list), 0);
+    EXPECT_EQ(tri_clicks, 0);
+    EXPECT_TRUE(image() == redrawn_image());
+
+    // A second press before the release: the right button during a left drag is ignored.
+    choose(w.rect);
+    send(QEvent::MouseButtonPress, Qt::LeftButton, {20, 20});
+    send(QEvent::MouseMove, Qt::NoButton, {70, 70});
+    send(QEvent::MouseButtonPress, Qt::RightButton, {80, 80});
+    send(QEvent::MouseButtonRelease, Qt::RightButton, {80, 80});
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, {100, 90});
+    ASSERT_EQ(list_count(w.list), 1);
+    EXPECT_EQ(list_get(w.list, 0).x1, 20);
+    EXPECT_EQ(list_get(w.list, 0).x2, 100);
+    EXPECT_TRUE(image() == redrawn_image());
+
+    // Other buttons in the middle of a triangle place no vertex.
+    choose(w.triang);
+    send(QEvent::MouseButtonPress, Qt::LeftButton, {200, 30});
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, {200, 30});
+    for (Qt::MouseButton b : {Qt::MiddleButton, Qt::RightButton}) {
+        send(QEvent::MouseButtonPress, b, {300, 30});
+        send(QEvent::MouseButtonRelease, b, {300, 30});
+    }
+    EXPECT_EQ(tri_clicks, 1);
+    trace.take();
 }

@@ -73,12 +73,23 @@ void CanvasWidget::deliver_button(QMouseEvent* event, int pressed)
         fn(this, button_code(event->button()), pressed, qFloor(p.x()), qFloor(p.y()));
 }
 
-void CanvasWidget::mousePressEvent(QMouseEvent* event) { deliver_button(event, 1); }
+void CanvasWidget::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ |= event->button();
+    deliver_button(event, 1);
+}
 
 // The second press of a double-click is an ordinary press.
-void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) { deliver_button(event, 1); }
+void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
-void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) { deliver_button(event, 0); }
+// A release always ends a press on the canvas; one whose press went elsewhere is dropped, so no
+// tool commits a figure from a drag that never began.
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!(pressed_ & event->button())) return;
+    pressed_ &= ~Qt::MouseButtons(event->button());
+    deliver_button(event, 0);
+}
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
 {

@@ -39,6 +39,7 @@ private:
     void image_changed(const QRect& rect);
 
     QImage image_;
+    Qt::MouseButtons pressed_;  // buttons pressed on the canvas and not yet released
     QRegion own_dirty_;        // changed by the editor's drawing, not yet on screen
     QRect last_update_;
     bool live_ = false;        // the event loop has run once: callbacks are registered by now
