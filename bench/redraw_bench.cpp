@@ -1,0 +1,51 @@
+// A whole redraw of 200 mixed figures (what a resize, a repaint, an open or the end of a move
+// costs) beside one plain fill of the same image, the memory-bandwidth floor of any redraw.
+#include "bench/bench_canvas.h"
+
+#include "canvas/canvas_context.h"
+#include "toolkit/canvas_widget.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+void redraw_200(benchmark::State& state, CanvasSize size)
+{
+    BenchCanvas c(size.width, size.height);
+    if (!c.ready) {
+        state.SkipWithError("the canvas did not get the asked size");
+        return;
+    }
+    fill_mixed(c.list, LIST_CAPACITY, size.width, size.height);
+    for (auto _ : state) benchmark::DoNotOptimize(redraw_all(c.widget, c.list));
+}
+
+void plain_fill(benchmark::State& state, CanvasSize size)
+{
+    BenchCanvas c(size.width, size.height);
+    if (!c.ready) {
+        state.SkipWithError("the canvas did not get the asked size");
+        return;
+    }
+    QImage* image = c.widget->image();
+    for (auto _ : state) {
+        image->fill(0xFFFFFFFFu);
+        benchmark::ClobberMemory();
+    }
+}
+
+}  // namespace
+
+void register_redraw_benchmarks()
+{
+    for (const CanvasSize& size : BENCH_SIZES) {
+        benchmark::RegisterBenchmark((std::string("redraw_all/") + size.label).c_str(),
+                                     [size](benchmark::State& st) { redraw_200(st, size); })
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((std::string("fill/") + size.label).c_str(),
+                                     [size](benchmark::State& st) { plain_fill(st, size); })
+            ->Unit(benchmark::kMicrosecond);
+    }
+}
