@@ -52,6 +52,35 @@ void draw_form(DrawSurface& s, RubberKind kind, const int64_t* f)
     }
 }
 
+bool known_shape(ShapeRecord r)
+{
+    const int type = shape_type(r);
+    return type == SHAPE_RECT || type == SHAPE_ELLIPSE || type == SHAPE_TRIANGLE;
+}
+
+// A figure of the list drawn for good, in replace mode; a triangle as its three edges.
+void draw_record(DrawSurface& s, ShapeRecord r)
+{
+    int64_t form[4];
+    surface_write_mode(s, WriteMode::Replace);
+    switch (shape_type(r)) {
+    case SHAPE_RECT:
+        rect_form(form, shape_x1(r), shape_y1(r), shape_x2(r), shape_y2(r));
+        draw_form(s, RubberKind::Rect, form);
+        break;
+    case SHAPE_ELLIPSE:
+        ellipse_form(form, shape_x1(r), shape_y1(r), shape_x2(r), shape_y2(r));
+        draw_form(s, RubberKind::Ellipse, form);
+        break;
+    case SHAPE_TRIANGLE:
+        surface_line(s, shape_x1(r), shape_y1(r), shape_x2(r), shape_y2(r));
+        surface_line(s, shape_x2(r), shape_y2(r), shape_x3(r), shape_y3(r));
+        surface_line(s, shape_x3(r), shape_y3(r), shape_x1(r), shape_y1(r));
+        break;
+    default: break;
+    }
+}
+
 void erase_outstanding(CanvasContext* ctx)
 {
     surface_write_mode(ctx->canvas, WriteMode::NotXor);
@@ -180,16 +209,11 @@ void final_ellipse(CanvasWidget* canvas, int xa, int ya, int xb, int yb)
 
 void draw_shape(CanvasWidget* canvas, ShapeRecord r)
 {
-    switch (shape_type(r)) {
-    case SHAPE_RECT: final_rect(canvas, shape_x1(r), shape_y1(r), shape_x2(r), shape_y2(r)); break;
-    case SHAPE_ELLIPSE: final_ellipse(canvas, shape_x1(r), shape_y1(r), shape_x2(r), shape_y2(r)); break;
-    case SHAPE_TRIANGLE:
-        final_line(canvas, shape_x1(r), shape_y1(r), shape_x2(r), shape_y2(r));
-        final_line(canvas, shape_x2(r), shape_y2(r), shape_x3(r), shape_y3(r));
-        final_line(canvas, shape_x3(r), shape_y3(r), shape_x1(r), shape_y1(r));
-        break;
-    default: break;
-    }
+    if (!known_shape(r)) return;
+    CanvasContext* ctx = active_context(canvas);
+    if (!ctx) return;
+    erase_outstanding(ctx);
+    draw_record(ctx->canvas, r);
 }
 
 void draw_shape_rubber(CanvasWidget* canvas, int type, int x1, int x2, int x3, int y1, int y2, int y3)
@@ -211,11 +235,18 @@ void mark_shape(ObjectList* list, int index, CanvasWidget* canvas)
     selected_index = index;
 }
 
+// The context is looked up once, and the surface clears and draws band by band, each band while
+// it is in the cache; the whole canvas is reported changed once.
 int redraw_all(CanvasWidget* canvas, ObjectList* list)
 {
     mark_shape(list, -1, canvas);
-    canvas_clear(canvas);
-    if (!list) return 0;
-    for (int i = 0; i < list_count(list); ++i) draw_shape(canvas, list_get(list, i));
-    return list_count(list);
+    CanvasContext* ctx = active_context(canvas);
+    if (ctx) {
+        surface_redraw(ctx->canvas, [list](DrawSurface& s) {
+            for (int i = 0; list && i < list_count(list); ++i)
+                if (known_shape(list_get(list, i))) draw_record(s, list_get(list, i));
+        });
+        ctx->rubber_drawn = 0;
+    }
+    return list ? list_count(list) : 0;
 }

@@ -1,10 +1,12 @@
 // Drawing surface, pixel for pixel: not-xor exactness of every primitive (the rubber band relies on
-// it), ellipse and rectangle geometry, the y flip, clipping of huge coordinates, damage reports.
+// it), ellipse and rectangle geometry, the y flip, clipping of huge coordinates, damage reports,
+// clip windows and the banded redraw.
 #include "toolkit/draw_surface.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QRegion>
 
 #include <algorithm>
 #include <array>
@@ -361,4 +363,129 @@ TEST(Clear, FillsWhiteInEitherModeAndDamagesEverything)
         EXPECT_EQ(c.img.pixel(0, 0), WHITE);
         EXPECT_EQ(c.damage, std::vector<QRect>{QRect(0, 0, 64, 48)});
     }
+}
+
+namespace {
+
+// Every primitive in its awkward cases: octants, long shallow and steep lines, thin and huge boxes,
+// ellipses cut by any row, thin triangles.
+std::vector<Figure> clip_cases()
+{
+    const int64_t lo = INT32_MIN, hi = INT32_MAX;
+    std::vector<Figure> out{line(3, 4, 60, 20), line(10, 2, 14, 45), line(60, 40, 2, 1), line(5, 30, 40, 30),
+                            line(-1000, -700, 1000, 800), line(lo, 10, hi, 30), line(20, lo, 30, hi),
+                            line(INT64_MIN, INT64_MIN, INT64_MAX, INT64_MAX), line(7, 7, 7, 7),
+                            rect(5, 40, 6, 30), rect(5, 5, 3, 9), rect(4, 20, 8, 8), rect(lo, 10, lo, 10), rect(-10, 80, -5, 60),
+                            triangle(5, 5, 50, 10, 20, 40), triangle(2, 40, 60, 2, 61, 3), triangle(lo, lo, hi, 0, 0, hi)};
+    for (auto [w, h] : {std::pair{1, 1}, {2, 3}, {11, 20}, {60, 3}, {3, 40}, {63, 47}, {40, 41}, {90, 70}})
+        for (auto [xc, yc] : {std::pair{32, 24}, {31, 23}, {0, 47}})
+            out.push_back(arc(xc, yc, w, h));
+    out.push_back(arc(hi + 11, 24, int64_t{1} << 32, 30));
+    out.push_back(arc(32, lo, (int64_t{1} << 32) + 48, (int64_t{1} << 32) + 48));
+    return out;
+}
+
+// The clip windows of a grid: rows of the given height, the columns split at x (none when 0).
+std::vector<QRect> cells(int w, int h, int rows, int x)
+{
+    std::vector<QRect> out;
+    for (int top = 0; top < h; top += rows)
+        for (auto [left, right] : {std::pair{0, x}, {x, w}})
+            if (left < right) out.push_back(QRect(left, top, right - left, std::min(rows, h - top)));
+    return out;
+}
+
+}  // namespace
+
+// Guards: a rasteriser that moves, drops or repeats a pixel where a clip window cuts the figure,
+// which a banded redraw would show as seams and a not-xor figure as debris.
+TEST(ClipWindow, AFigureDrawnPieceByPieceEqualsTheFigureDrawnAtOnce)
+{
+    const std::vector<Figure> figures = clip_cases();
+    for (size_t i = 0; i < figures.size(); ++i)
+        for (WriteMode mode : {WriteMode::Replace, WriteMode::NotXor})
+            for (auto [rows, x] : {std::pair{1, 0}, {5, 0}, {16, 0}, {7, 29}}) {
+                SCOPED_TRACE(testing::Message() << "figure " << i << " mode " << int(mode) << " rows " << rows << " split " << x);
+                Canvas whole(64, 48), pieces(64, 48);
+                fill_pattern(whole.img);
+                fill_pattern(pieces.img);
+                whole.draw(figures[i], mode, 0x123456);
+                for (const QRect& cell : cells(64, 48, rows, x)) {
+                    surface_clip(pieces.s, cell);
+                    pieces.draw(figures[i], mode, 0x123456);
+                }
+                ASSERT_EQ(differing(pieces.img, whole.img), Pixels{});
+            }
+}
+
+// Guards: pixels drawn outside the clip window, or damage reported for pixels the window kept
+// from changing.
+TEST(ClipWindow, OnlyTheWindowChangesAndOnlyItsChangesAreReported)
+{
+    const QRect window(10, 12, 30, 9);
+    for (const Figure& f : clip_cases()) {
+        Canvas full(64, 48), clipped(64, 48);
+        full.draw(f, WriteMode::NotXor);
+        surface_clip(clipped.s, window);
+        clipped.draw(f, WriteMode::NotXor);
+        Pixels inside;
+        for (auto [x, r] : differing(Canvas(64, 48).img, full.img))
+            if (window.contains(x, r)) inside.insert({x, r});
+        ASSERT_EQ(differing(Canvas(64, 48).img, clipped.img), inside);
+        if (inside.empty()) EXPECT_TRUE(clipped.damage.empty());
+        else EXPECT_EQ(clipped.damage, std::vector<QRect>{bounds(inside)});
+    }
+}
+
+// Guards: a clip window left partly outside the image (drawing off its end), and a null clip not
+// meaning the whole image again.
+TEST(ClipWindow, ClearsTheWindowWithinTheImageAndANullClipLiftsIt)
+{
+    Canvas c(64, 48);
+    fill_pattern(c.img);
+    const QImage before = c.img.copy();
+    surface_clip(c.s, QRect(50, 40, 100, 100));
+    c.draw([](DrawSurface& s) { surface_clear(s); }, WriteMode::NotXor);
+    EXPECT_EQ(c.damage, std::vector<QRect>{QRect(50, 40, 14, 8)});
+    EXPECT_EQ(bounds(differing(before, c.img)), QRect(50, 40, 14, 8));
+    EXPECT_EQ(c.img.pixel(50, 40), WHITE);
+    c.draw(rect(0, 63, 0, 47), WriteMode::Replace);
+    EXPECT_EQ(c.img.pixel(0, 0), before.pixel(0, 0));
+    EXPECT_EQ(c.img.pixel(63, 47), BLACK);
+    surface_clip(c.s, QRect());
+    c.draw(rect(0, 63, 0, 47), WriteMode::Replace);
+    EXPECT_EQ(c.img.pixel(0, 0), BLACK);
+}
+
+// Guards: a banded redraw whose bands miss rows, overlap, or keep their clip afterwards, and one
+// that reports the bands' pieces instead of the whole image once.
+TEST(Redraw, BandByBandEqualsAClearAndOneDrawAndDamagesTheImageOnce)
+{
+    const int w = 2048, h = 700;  // several bands of rows at this width
+    const std::vector<Figure> figures{rect(5, 2000, 6, 690), arc(1000, 350, 1900, 680), line(0, 0, 2047, 699),
+                                      line(3, 690, 2040, 2), triangle(10, 10, 2000, 300, 40, 690), arc(300, 200, 41, 500)};
+    auto draw_all = [&](DrawSurface& s) {
+        for (const Figure& f : figures) f(s);
+    };
+    Canvas once(w, h), banded(w, h);
+    fill_pattern(once.img);
+    fill_pattern(banded.img);
+    surface_clear(once.s);
+    draw_all(once.s);
+    std::vector<QRect> clips;
+    surface_redraw(banded.s, [&](DrawSurface& s) {
+        clips.push_back(s.clip);
+        draw_all(s);
+    });
+    EXPECT_EQ(banded.img, once.img);
+    EXPECT_EQ(banded.damage, std::vector<QRect>{QRect(0, 0, w, h)});
+    EXPECT_TRUE(banded.s.clip.isNull());
+    ASSERT_GT(clips.size(), size_t{1});
+    QRegion covered;
+    for (const QRect& r : clips) {
+        EXPECT_EQ(r.width(), w);
+        EXPECT_TRUE((covered & r).isEmpty()) << "bands overlap";
+        covered += r;
+    }
+    EXPECT_EQ(covered, QRegion(0, 0, w, h));
 }

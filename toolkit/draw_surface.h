@@ -1,8 +1,10 @@
 // The drawing surface: line, rectangle, ellipse and closed-polyline outlines on an RGB32 image,
 // in drawing coordinates (origin bottom-left, y up), in replace or not-xor mode.
-// Every figure is rasterised into a set of distinct pixels clipped to the image, then each pixel is
-// combined once with the pen, so a figure drawn twice in not-xor mode restores the image exactly.
-// Work follows the visible part of a figure; coordinates anywhere in the int64 range are safe.
+// Every figure is rasterised into a set of distinct pixels clipped to the clip window (the whole
+// image unless narrowed), then each pixel is combined once with the pen, so a figure drawn twice in
+// not-xor mode restores the image exactly. Clipping never moves a pixel: a figure drawn piece by
+// piece through several windows equals the figure drawn at once. Work follows the visible part of a
+// figure; coordinates anywhere in the int64 range are safe.
 #pragma once
 
 #include <QImage>
@@ -20,6 +22,7 @@ struct DrawSurface {
     WriteMode mode = WriteMode::Replace;
     uint32_t foreground = 0x000000;                // 0xRRGGBB
     uint32_t background = 0xFFFFFF;
+    QRect clip;                                    // image rectangle drawing and clearing keep to; null: the whole image
 };
 
 // Re-reads the image size; every group of drawing calls starts with it. Until it has read the
@@ -27,8 +30,16 @@ struct DrawSurface {
 void surface_activate(DrawSurface& s);
 // Turns a row counted from the top into a drawing y: h - 1 - y.
 int surface_update_y(const DrawSurface& s, int y);
-// Fills the whole image with the background colour, whatever the write mode.
+// Fills the clip window with the background colour, whatever the write mode.
 void surface_clear(DrawSurface& s);
+// Limits drawing and clearing to rect (image coordinates, top-left origin) within the image; a null
+// rect lifts the limit.
+void surface_clip(DrawSurface& s, const QRect& rect);
+// Clears the clip window and has draw put every figure on it, band of rows by band of rows so each
+// band is still in the cache when its figures land: draw runs once per band with the surface
+// clipped to that band and must draw the whole picture each time. The pixels equal a clear followed
+// by one draw; the window is reported damaged once, at the end.
+void surface_redraw(DrawSurface& s, const std::function<void(DrawSurface&)>& draw);
 void surface_write_mode(DrawSurface& s, WriteMode mode);
 void surface_foreground(DrawSurface& s, uint32_t rgb);
 
