@@ -57,9 +57,9 @@ void finish_triangle(CanvasWidget* canvas, ObjectList* list)
         refuse_figure(canvas);
         return;
     }
-    final_line(canvas, tri_x[2], tri_y[2], tri_x[0], tri_y[0]);
     list_add_triangle(list, tri_x[0], tri_y[0], tri_x[1], tri_y[1], tri_x[2], tri_y[2]);
-    // A repaint while the triangle was being built took its first edges off the canvas.
+    // All three edges, closing one included: a repaint while the triangle was being built took
+    // the first ones off the canvas. Drawing erases the feedback line first.
     draw_shape(canvas, list_get(list, list_count(list) - 1));
 }
 
