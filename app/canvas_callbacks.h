@@ -1,9 +1,7 @@
-// The canvas's callbacks before any tool is chosen: the button and motion trace, resize, repaint.
+// The canvas's resize and repaint callbacks: both redraw the whole drawing, then trace.
 #pragma once
 
 class CanvasWidget;
 
-int button_trace(CanvasWidget* canvas, int button, int pressed, int x, int y);
-int motion_trace(CanvasWidget* canvas, int x, int y);
 int resize_act(CanvasWidget* canvas, int width, int height);
 int repaint_act(CanvasWidget* canvas);

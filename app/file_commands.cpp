@@ -4,7 +4,10 @@
 
 #include "app/messages.h"
 #include "canvas/canvas_context.h"
+#include "canvas/edits.h"
+#include "canvas/highlight.h"
 #include "canvas/interaction_state.h"
+#include "canvas/shape_drawing.h"
 #include "shapes/shape_file.h"
 #include "shapes/trace.h"
 #include "toolkit/attributes.h"
@@ -60,10 +63,9 @@ int AtoNovo(QObject* item)
     ObjectList* list = item_list(item);
     CanvasWidget* canvas = item_canvas(item);
     if (!list) return IUP_DEFAULT;
-    file_name = NO_FILE_NAME;
     mark_shape(list, -1, canvas);
     canvas_clear(canvas);
-    list_clear(list);
+    new_drawing(list);
     return IUP_DEFAULT;
 }
 
@@ -74,8 +76,10 @@ int open_act(QObject* item)
     std::string previous = file_name;
     std::optional<std::string> name = ask_file_name(FileDialogKind::Open);
     if (!name) return IUP_DEFAULT;
-    if (list_read_file(*name, list) < 0) {
-        file_name = previous;  // a later Save must not overwrite the file that could not be read
+    // The name becomes current only with the drawing read from it: a later Save must not
+    // overwrite a file that could not be read.
+    file_name = previous;
+    if (open_drawing(list, *name) < 0) {
         show_message(MESSAGE_TITLE, READ_ERROR);
         return IUP_DEFAULT;
     }

@@ -5,9 +5,9 @@
 #include "app/canvas_callbacks.h"
 #include "app/file_commands.h"
 #include "canvas/canvas_context.h"
+#include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
-#include "canvas/tool_images.h"
-#include "canvas/tool_choice.h"
+#include "canvas/tool_table.h"
 #include "toolkit/attributes.h"
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
@@ -19,8 +19,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
-#include <map>
-#include <string>
 
 namespace {
 
@@ -86,25 +84,23 @@ QWidget* build_canvas(MainWindow& w)
 
 QWidget* build_toolbar(MainWindow& w)
 {
-    std::map<std::string, QToolButton*> toggle_by_title;
-    w.sel = create_toggle("Sel", "sel_act");
-    w.del = create_toggle("Del", "del_act");
-    w.rect = create_toggle("Rect", "rect_act");
-    w.ellipse = create_toggle("Ellipse", "ellipse_act");
-    w.triang = create_toggle("Triang", "triang_act");
     w.radio = new Radio(w.dialog);
-    for (QToolButton* toggle : {w.sel, w.del, w.rect, w.ellipse, w.triang}) {
+    QHBoxLayout* groups[2] = {row_of({}), row_of({})};
+    for (int i = 0; i < TOOL_COUNT; ++i) {
+        const Tool& tool = TOOLS[i];
+        QToolButton* toggle = create_toggle(tool.title, tool.action_name);
+        w.toggles[i] = toggle;
         w.radio->add(toggle);
-        toggle_by_title[toggle->text().toStdString()] = toggle;
+        for (const ToolPicture& picture : tool.pictures) {
+            if (!picture.handle) continue;
+            set_image_handle(picture.handle, picture.build());
+            set_toggle_picture(toggle, picture.attribute, picture.handle);
+        }
+        groups[tool.group]->addWidget(toggle);
     }
-    for (const ToolImage& picture : TOOL_IMAGES) {
-        set_image_handle(picture.handle, picture.build());
-        set_toggle_picture(toggle_by_title.at(picture.toggle), picture.attribute, picture.handle);
-    }
-    QHBoxLayout* groups = row_of({framed(row_of({w.sel, w.del})),
-                                  framed(row_of({w.rect, w.ellipse, w.triang}))});
-    groups->addStretch(1);
-    return framed(groups);
+    QHBoxLayout* bar = row_of({framed(groups[0]), framed(groups[1])});
+    bar->addStretch(1);
+    return framed(bar);
 }
 
 MainWindow build_main_dialog()
@@ -136,14 +132,14 @@ void register_callbacks()
     set_function("motion_act", motion_trace);      // canvas motion when nothing is being drawn
     set_function("resize_act", resize_act);        // canvas resized
     set_function("repaint_act", repaint_act);      // canvas exposed
-    set_function("sel_act", sel_act);              // tool: select
-    set_function("rect_act", rect_act);            // tool: rectangle
-    set_function("ellipse_act", ellipse_act);      // tool: ellipse
-    set_function("triang_act", triang_act);        // tool: triangle
+    register_tool("sel_act");                      // tool: select
+    register_tool("rect_act");                     // tool: rectangle
+    register_tool("ellipse_act");                  // tool: ellipse
+    register_tool("triang_act");                   // tool: triangle
     set_function("AtoNovo", AtoNovo);              // File > New
     set_function("AtoSalvarComo", AtoSalvarComo);  // File > Save As
     set_function("AtoAjuda", AtoAjuda);            // Help
-    set_function("del_act", del_act);              // tool: delete
+    register_tool("del_act");                      // tool: delete
 }
 
 bool start_editor(MainWindow& w)

@@ -2,7 +2,10 @@
 // every callback to its name.
 #pragma once
 
+#include "canvas/tool_table.h"
 #include "shapes/shape_list.h"
+
+#include <array>
 
 class CanvasWidget;
 class QAction;
@@ -16,11 +19,7 @@ struct MainWindow {
     CanvasWidget* canvas = nullptr;
     ObjectList* list = nullptr;          // null when memory was short
     Radio* radio = nullptr;
-    QToolButton* sel = nullptr;
-    QToolButton* del = nullptr;
-    QToolButton* rect = nullptr;
-    QToolButton* ellipse = nullptr;
-    QToolButton* triang = nullptr;
+    std::array<QToolButton*, TOOL_COUNT> toggles{};  // one per row of TOOLS, in its order
     QAction* item_new = nullptr;
     QAction* item_open = nullptr;
     QAction* item_save = nullptr;

@@ -1,7 +1,8 @@
-// The texts the editor shows in its message boxes, all under the title MESSAGE_TITLE.
+// The texts the file commands show in their message boxes, all under the title MESSAGE_TITLE.
 #pragma once
 
-inline const char* const MESSAGE_TITLE = "Quadrix";
+#include "canvas/canvas_messages.h"
+
 inline const char* const READ_ERROR = "Nao foi possivel ler do arquivo de objetos!";
 inline const char* const WRITE_ERROR = "Nao foi possivel escrever no arquivo de objetos!";
 inline const char* const FAREWELL = "Tchau!!\nAté Logo!!";

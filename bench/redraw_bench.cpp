@@ -3,6 +3,9 @@
 #include "bench/bench_canvas.h"
 
 #include "canvas/canvas_context.h"
+#include "canvas/highlight.h"
+#include "canvas/rubber_band.h"
+#include "canvas/shape_drawing.h"
 #include "toolkit/canvas_widget.h"
 
 #include <benchmark/benchmark.h>

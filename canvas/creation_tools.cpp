@@ -2,9 +2,13 @@
 // Rectangle and ellipse differ only in their primitives and their list operation.
 #include "canvas/creation_tools.h"
 
-#include "app/canvas_callbacks.h"
 #include "canvas/canvas_context.h"
+#include "canvas/canvas_messages.h"
+#include "canvas/edits.h"
+#include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
+#include "canvas/rubber_band.h"
+#include "canvas/shape_drawing.h"
 #include "toolkit/callbacks.h"
 #include "toolkit/dialogs.h"
 
@@ -20,11 +24,11 @@ struct DragTool {
 void refuse_figure(CanvasWidget* canvas)
 {
     rubber_erase(canvas);
-    set_function("motion_act", motion_trace);
-    show_message("Quadrix", LIMIT_MESSAGE);
+    end_gesture();
+    show_message(MESSAGE_TITLE, LIMIT_MESSAGE);
 }
 
-int drag_button(const DragTool& tool, CanvasWidget* canvas, int button, int pressed, int x, int y)
+int drag_tool_button(const DragTool& tool, CanvasWidget* canvas, int button, int pressed, int x, int y)
 {
     ObjectList* list = canvas_list(canvas);
     if (button != '1' || !list) return IUP_DEFAULT;
@@ -40,24 +44,24 @@ int drag_button(const DragTool& tool, CanvasWidget* canvas, int button, int pres
         return IUP_DEFAULT;
     }
     tool.final(canvas, anchor_x, anchor_y, x, y);
-    set_function("motion_act", motion_trace);
+    end_gesture();
     tool.add(list, anchor_x, anchor_y, x, y);
     return IUP_DEFAULT;
 }
 
-const DragTool RECT_TOOL{final_rect, list_add_rect, rect_motion};
-const DragTool ELLIPSE_TOOL{final_ellipse, list_add_ellipse, ellipse_motion};
+const DragTool RECT_TOOL{final_rect, insert_rect, rect_motion};
+const DragTool ELLIPSE_TOOL{final_ellipse, insert_ellipse, ellipse_motion};
 
 void finish_triangle(CanvasWidget* canvas, ObjectList* list)
 {
-    set_function("motion_act", motion_trace);
+    end_gesture();
     tri_clicks = 0;
     if (list_full(list)) {
         redraw_all(canvas, list);  // takes the two committed edges off the canvas
         refuse_figure(canvas);
         return;
     }
-    list_add_triangle(list, tri_x[0], tri_y[0], tri_x[1], tri_y[1], tri_x[2], tri_y[2]);
+    insert_triangle(list, tri_x[0], tri_y[0], tri_x[1], tri_y[1], tri_x[2], tri_y[2]);
     // All three edges, closing one included: a repaint while the triangle was being built took
     // the first ones off the canvas. Drawing erases the feedback line first.
     draw_shape(canvas, list_get(list, list_count(list) - 1));
@@ -67,7 +71,7 @@ void finish_triangle(CanvasWidget* canvas, ObjectList* list)
 
 int rect_button(CanvasWidget* canvas, int button, int pressed, int x, int y)
 {
-    return drag_button(RECT_TOOL, canvas, button, pressed, x, y);
+    return drag_tool_button(RECT_TOOL, canvas, button, pressed, x, y);
 }
 
 int rect_motion(CanvasWidget* canvas, int x, int y)
@@ -78,7 +82,7 @@ int rect_motion(CanvasWidget* canvas, int x, int y)
 
 int ellipse_button(CanvasWidget* canvas, int button, int pressed, int x, int y)
 {
-    return drag_button(ELLIPSE_TOOL, canvas, button, pressed, x, y);
+    return drag_tool_button(ELLIPSE_TOOL, canvas, button, pressed, x, y);
 }
 
 int ellipse_motion(CanvasWidget* canvas, int x, int y)

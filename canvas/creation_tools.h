@@ -10,6 +10,3 @@ int ellipse_button(CanvasWidget* canvas, int button, int pressed, int x, int y);
 int ellipse_motion(CanvasWidget* canvas, int x, int y);
 int triangle_button(CanvasWidget* canvas, int button, int pressed, int x, int y);
 int triangle_motion(CanvasWidget* canvas, int x, int y);
-
-// Shown when a figure is drawn on a full list.
-inline const char* const LIMIT_MESSAGE = "Limite de 200 objetos atingido!";

@@ -8,6 +8,7 @@ int tri_clicks = 0;
 int grabbed_index = 0;
 int marked_index = -1;
 int selected_index = 0;
+int select_drag_button = 0;
 std::string file_name = NO_FILE_NAME;
 
 void reset_interaction_state()
@@ -18,5 +19,6 @@ void reset_interaction_state()
     grabbed_index = 0;
     marked_index = -1;
     selected_index = 0;
+    select_drag_button = 0;
     file_name = NO_FILE_NAME;
 }

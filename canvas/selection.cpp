@@ -1,12 +1,15 @@
 // Select and delete tools, in lifecycle order: the press that grabs, the motion that shows where
 // the figure goes, the release that rewrites it. A select drag belongs to the button that started
-// it: its press registers that button's motion handler, and only that button's release, while the
-// handler is still registered, ends it. Start reading at select_button.
+// it (select_drag_button): only that button's release ends it. Start reading at select_button.
 #include "canvas/selection.h"
 
-#include "app/canvas_callbacks.h"
 #include "canvas/canvas_context.h"
+#include "canvas/edits.h"
+#include "canvas/highlight.h"
+#include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
+#include "canvas/rubber_band.h"
+#include "canvas/shape_drawing.h"
 #include "shapes/hit_test.h"
 #include "toolkit/callbacks.h"
 
@@ -36,15 +39,6 @@ ShapeRecord displaced(ShapeRecord r, bool first_too, int px, int py)
             moved(shape_y1(r), dy1), moved(shape_y2(r), dy), moved(shape_y3(r), dy3)};
 }
 
-// The button whose select drag is running, or 0: told by the motion handler its press registered.
-int drag_button()
-{
-    const MotionFn motion = find_motion("motion_act");
-    if (motion == move_motion) return '1';
-    if (motion == stretch_motion) return '3';
-    return 0;
-}
-
 // The figure the running drag works on, or -1 once a redraw has dropped the selection.
 int dragged_index(const ObjectList* list)
 {
@@ -52,19 +46,10 @@ int dragged_index(const ObjectList* list)
     return (d >= 0 && d < list_count(list) && d == grabbed_index) ? d : -1;
 }
 
-uint32_t drag_colour(int button) { return button == '1' ? COLOR_RED : COLOR_BLUE; }
-
-void highlight(CanvasWidget* canvas, const ObjectList* list, int index, uint32_t colour)
-{
-    canvas_foreground(canvas, colour);
-    draw_shape(canvas, list_get(list, index));
-    canvas_foreground(canvas, COLOR_BLACK);
-}
-
 void end_drag(CanvasWidget* canvas)
 {
     rubber_erase(canvas);
-    set_function("motion_act", motion_trace);
+    end_gesture();
 }
 
 void grab(CanvasWidget* canvas, ObjectList* list, int button, int x, int y)
@@ -78,6 +63,7 @@ void grab(CanvasWidget* canvas, ObjectList* list, int button, int x, int y)
         return;
     }
     set_function("motion_act", button == '1' ? move_motion : stretch_motion);
+    select_drag_button = button;
     highlight(canvas, list, d, drag_colour(button));
     anchor_x = x;
     anchor_y = y;
@@ -85,7 +71,7 @@ void grab(CanvasWidget* canvas, ObjectList* list, int button, int x, int y)
 
 void drop(CanvasWidget* canvas, ObjectList* list, int button, int x, int y)
 {
-    const int drag = drag_button();
+    const int drag = select_drag_button;
     if (grabbed_index < 0 || drag == 0 || button != drag) return;  // not this drag's release
     const int d = dragged_index(list);
     if (d < 0) {
@@ -93,12 +79,11 @@ void drop(CanvasWidget* canvas, ObjectList* list, int button, int x, int y)
         return;
     }
     const ShapeRecord r = drag == '1' ? shape_translate(list, d, x, y) : shape_stretch(list, d, x, y);
-    list_set(list, d, shape_type(r), shape_x1(r), shape_x2(r), shape_x3(r), shape_y1(r), shape_y2(r),
-             shape_y3(r));
+    replace_shape(list, d, r);
     redraw_all(canvas, list);  // takes the feedback outline and the old place off the canvas
     mark_shape(list, grabbed_index, canvas);
     highlight(canvas, list, d, drag_colour(drag));
-    set_function("motion_act", motion_trace);
+    end_gesture();
 }
 
 int drag_motion(CanvasWidget* canvas, int x, int y, Displacement displace)
@@ -135,7 +120,7 @@ int select_button(CanvasWidget* canvas, int button, int pressed, int x, int y)
         drop(canvas, list, button, x, y);
         return IUP_DEFAULT;
     }
-    const int drag = drag_button();
+    const int drag = select_drag_button;
     if (drag && button != drag) return IUP_DEFAULT;  // another button during a drag grabs nothing
     if (drag) end_drag(canvas);  // the drag's own release never came: start afresh
     grab(canvas, list, button, x, y);
@@ -153,7 +138,7 @@ int delete_button(CanvasWidget* canvas, int button, int pressed, int x, int y)
     if (!list || button != '1' || !pressed) return IUP_DEFAULT;
     const int e = list_pick(list, x, y);
     if (e < 0) return IUP_DEFAULT;  // empty canvas: nothing to delete
-    list_delete(list, e);
+    delete_shape(list, e);
     redraw_all(canvas, list);
     return IUP_DEFAULT;
 }

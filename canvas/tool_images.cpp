@@ -92,20 +92,6 @@ QImage image_from_rows(const PictureRows& rows, std::span<const char* const> pal
 
 }  // namespace
 
-const ToolImage TOOL_IMAGES[TOOL_IMAGE_COUNT] = {
-    {"sel", "Sel", "IMAGE", build_image_sel},
-    {"sel_press", "Sel", "IMPRESS", build_image_sel_press},
-    {"del", "Del", "IMAGE", build_image_del},
-    {"del_press", "Del", "IMPRESS", build_image_del_press},
-    {"del_inactive", "Del", "IMINACTIVE", build_image_del_inactive},
-    {"rect", "Rect", "IMAGE", build_image_rect},
-    {"rect_press", "Rect", "IMPRESS", build_image_rect_press},
-    {"ellipse", "Ellipse", "IMAGE", build_image_ellipse},
-    {"ellipse_press", "Ellipse", "IMPRESS", build_image_ellipse_press},
-    {"triang", "Triang", "IMAGE", build_image_triang},
-    {"triang_press", "Triang", "IMPRESS", build_image_triang_press},
-};
-
 // An arrow pointer, tip at the top left, black outline, white inside.
 QImage build_image_sel()
 {

@@ -1,6 +1,6 @@
 // The tool bar's eleven button pictures: each a whole button of 23 by 22 pixels (a two-pixel
 // bevel, the face and the tool's figure) as an indexed image, raised when plain, sunken when
-// pressed, greyed for the inactive delete button. TOOL_IMAGES says which toggle shows which.
+// pressed, greyed for the inactive delete button. The tool table says which toggle shows which.
 #pragma once
 
 #include <QImage>
@@ -22,15 +22,3 @@ QImage build_image_ellipse();
 QImage build_image_ellipse_press();
 QImage build_image_triang();
 QImage build_image_triang_press();
-
-// One picture of the tool bar: its handle name, the title of the toggle that shows it, the
-// toggle attribute naming it ("IMAGE", "IMPRESS" or "IMINACTIVE") and its builder.
-struct ToolImage {
-    const char* handle;
-    const char* toggle;
-    const char* attribute;
-    QImage (*build)();
-};
-
-// The eleven pictures in the order the tool bar builds and assigns them.
-extern const ToolImage TOOL_IMAGES[TOOL_IMAGE_COUNT];

@@ -5,8 +5,11 @@
 // the reader, the hit test or the displacement aborts: those are findings too.
 // Start reading at LLVMFuzzerTestOneInput at the bottom.
 #include "canvas/canvas_context.h"
+#include "canvas/highlight.h"
 #include "canvas/interaction_state.h"
+#include "canvas/rubber_band.h"
 #include "canvas/selection.h"
+#include "canvas/shape_drawing.h"
 #include "shapes/hit_test.h"
 #include "shapes/shape_file.h"
 #include "shapes/shape_list.h"

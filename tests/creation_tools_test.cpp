@@ -3,10 +3,14 @@
 #include "tests/editor_fixture.h"
 #include "tests/test_support.h"
 
-#include "app/canvas_callbacks.h"
 #include "canvas/canvas_context.h"
+#include "canvas/canvas_messages.h"
 #include "canvas/creation_tools.h"
+#include "canvas/highlight.h"
+#include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
+#include "canvas/rubber_band.h"
+#include "canvas/shape_drawing.h"
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
 
@@ -32,7 +36,7 @@ protected:
 // Guards: corners normalised or swapped, y not flipped, rubber bands left on the canvas.
 TEST_F(CreationToolsTest, RectangleInAllFourDirectionsKeepsPressPointFirst)
 {
-    choose(w.rect);
+    choose(w.toggles[TOOL_RECT]);
     const int drags[4][4] = {{50, 40, 150, 100}, {150, 100, 50, 40}, {50, 100, 150, 40}, {150, 40, 50, 100}};
     for (const auto& d : drags) {
         TraceCapture trace;
@@ -52,7 +56,7 @@ TEST_F(CreationToolsTest, RectangleInAllFourDirectionsKeepsPressPointFirst)
 // Guards: the ellipse tool storing centre and size instead of the dragged corners, or leftovers.
 TEST_F(CreationToolsTest, EllipseStoresDraggedCornersAndLeavesOneOutline)
 {
-    choose(w.ellipse);
+    choose(w.toggles[TOOL_ELLIPSE]);
     TraceCapture trace;
     drag(Qt::LeftButton, 200, 30, 120, 90);
     EXPECT_TRUE(same_record(list_get(w.list, 0), {1, 200, 120, -1, dy(30), dy(90), -1}));
@@ -64,7 +68,7 @@ TEST_F(CreationToolsTest, EllipseStoresDraggedCornersAndLeavesOneOutline)
 // Guards: other buttons starting a drag, and a click without motion being dropped.
 TEST_F(CreationToolsTest, OnlyTheLeftButtonDrawsAndAClickStoresADegenerateFigure)
 {
-    choose(w.rect);
+    choose(w.toggles[TOOL_RECT]);
     TraceCapture trace;
     drag(Qt::RightButton, 10, 10, 60, 60);
     drag(Qt::MiddleButton, 10, 10, 60, 60);
@@ -80,7 +84,7 @@ TEST_F(CreationToolsTest, OnlyTheLeftButtonDrawsAndAClickStoresADegenerateFigure
 // Guards: vertices taken from releases, edges not committed one by one, the state not reset.
 TEST_F(CreationToolsTest, TriangleVerticesAreThePressPositions)
 {
-    choose(w.triang);
+    choose(w.toggles[TOOL_TRIANG]);
     TraceCapture trace;
     press(Qt::LeftButton, 20, 200);
     release(Qt::LeftButton, 25, 190);  // releases elsewhere are ignored
@@ -104,7 +108,7 @@ TEST_F(CreationToolsTest, TriangleVerticesAreThePressPositions)
 // Guards: a double-click counting once (the second press must place a vertex as well).
 TEST_F(CreationToolsTest, DoubleClickPlacesTwoVerticesAtOnePoint)
 {
-    choose(w.triang);
+    choose(w.toggles[TOOL_TRIANG]);
     click(Qt::LeftButton, 40, 40);
     // What Qt delivers for a real double-click: press, release, double-click, release.
     click(Qt::LeftButton, 80, 80);
@@ -117,13 +121,13 @@ TEST_F(CreationToolsTest, DoubleClickPlacesTwoVerticesAtOnePoint)
 // Guards: switching tools mid-triangle losing it or leaving an exclusive-or artefact.
 TEST_F(CreationToolsTest, TriangleSurvivesAToolChangeWithoutArtefacts)
 {
-    choose(w.triang);
+    choose(w.toggles[TOOL_TRIANG]);
     click(Qt::LeftButton, 30, 30);
     move(90, 90);  // feedback line outstanding
-    choose(w.rect);
+    choose(w.toggles[TOOL_RECT]);
     drag(Qt::LeftButton, 300, 20, 400, 120);  // its feedback erases the line, not a rectangle
     EXPECT_TRUE(image() == redrawn_image());
-    choose(w.triang);
+    choose(w.toggles[TOOL_TRIANG]);
     click(Qt::LeftButton, 60, 200);
     click(Qt::LeftButton, 120, 200);
     ASSERT_EQ(list_count(w.list), 2);
@@ -136,14 +140,14 @@ TEST_F(CreationToolsTest, ToolChoiceTracesTurnedOffToolThenChosenOne)
     TraceCapture trace;
     click(Qt::LeftButton, 5, 5);  // Sel shows on, but no tool action has run yet
     EXPECT_EQ(trace.take(), "\nBotao 1 pressionado em (5, 5)\nBotao 1 solto em (5, 5)\n");
-    choose(w.rect);
+    choose(w.toggles[TOOL_RECT]);
     EXPECT_EQ(trace.take(), "\nSelecao, modo 0\nRectangulo, modo 1");
-    choose(w.rect);
+    choose(w.toggles[TOOL_RECT]);
     EXPECT_EQ(trace.take(), "\nRectangulo, modo 1");
-    choose(w.del);
-    choose(w.ellipse);
-    choose(w.triang);
-    choose(w.sel);
+    choose(w.toggles[TOOL_DEL]);
+    choose(w.toggles[TOOL_ELLIPSE]);
+    choose(w.toggles[TOOL_TRIANG]);
+    choose(w.toggles[TOOL_SEL]);
     EXPECT_EQ(trace.take(),
               "\nRectangulo, modo 0\nExclusão, modo 1 \nExclusão, modo 0 \nEllipse, modo 1"
               "\nEllipse, modo 0\nTriangulo, modo 1\nTriangulo, modo 0\nSelecao, modo 1");
@@ -155,10 +159,10 @@ TEST_F(CreationToolsTest, FullListRefusesNewFiguresAndTellsTheUser)
     for (int i = 0; i < LIST_CAPACITY; ++i) list_add_rect(w.list, 1, 1, 2, 2);
     redraw_all(w.canvas, w.list);
     QImage before = image().copy();
-    choose(w.rect);
+    choose(w.toggles[TOOL_RECT]);
     TraceCapture trace;
     drag(Qt::LeftButton, 100, 100, 200, 150);
-    choose(w.triang);
+    choose(w.toggles[TOOL_TRIANG]);
     click(Qt::LeftButton, 300, 30);
     click(Qt::LeftButton, 400, 30);
     click(Qt::LeftButton, 350, 100);
@@ -172,7 +176,7 @@ TEST_F(CreationToolsTest, FullListRefusesNewFiguresAndTellsTheUser)
 // Guards: drags far outside the canvas (the pointer is captured) being clipped or crashing.
 TEST_F(CreationToolsTest, ReleaseFarOutsideTheCanvasIsStoredAsItIs)
 {
-    choose(w.rect);
+    choose(w.toggles[TOOL_RECT]);
     drag(Qt::LeftButton, 100, 100, -3000, 5000);
     EXPECT_TRUE(same_record(list_get(w.list, 0), {0, 100, -3000, -1, dy(100), dy(5000), -1}));
     EXPECT_TRUE(image() == redrawn_image());
@@ -181,7 +185,7 @@ TEST_F(CreationToolsTest, ReleaseFarOutsideTheCanvasIsStoredAsItIs)
 // Guards: a repaint while a triangle is being built leaving the finished triangle without edges.
 TEST_F(CreationToolsTest, RepaintDuringATriangleStillShowsTheWholeTriangle)
 {
-    choose(w.triang);
+    choose(w.toggles[TOOL_TRIANG]);
     click(Qt::LeftButton, 20, 20);
     click(Qt::LeftButton, 200, 20);  // first edge committed
     w.canvas->repaint();             // the window system redraws the drawing: no edge yet

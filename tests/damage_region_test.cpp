@@ -103,7 +103,7 @@ protected:
 // Guards: a rubber-band step updating the whole canvas, or missing the erased outline.
 TEST_F(DamageRegionTest, RectangleStepRepaintsOnlyTheTwoOutlines)
 {
-    choose(w.rect);
+    choose(w.toggles[TOOL_RECT]);
     press(Qt::LeftButton, 100, 60);
     step({250, 160}, {262, 171});
     expect_only_the_changed_region();
@@ -113,7 +113,7 @@ TEST_F(DamageRegionTest, RectangleStepRepaintsOnlyTheTwoOutlines)
 // Guards: the ellipse's update rectangle taken from the whole canvas instead of its box.
 TEST_F(DamageRegionTest, EllipseStepRepaintsOnlyTheTwoOutlines)
 {
-    choose(w.ellipse);
+    choose(w.toggles[TOOL_ELLIPSE]);
     press(Qt::LeftButton, 300, 40);
     step({420, 150}, {410, 170});
     expect_only_the_changed_region();
@@ -123,7 +123,7 @@ TEST_F(DamageRegionTest, EllipseStepRepaintsOnlyTheTwoOutlines)
 // Guards: the triangle's feedback line updating more than the two lines' box.
 TEST_F(DamageRegionTest, TriangleStepRepaintsOnlyTheTwoLines)
 {
-    choose(w.triang);
+    choose(w.toggles[TOOL_TRIANG]);
     click(Qt::LeftButton, 60, 200);
     step({200, 50}, {215, 40});
     expect_only_the_changed_region();
@@ -132,9 +132,9 @@ TEST_F(DamageRegionTest, TriangleStepRepaintsOnlyTheTwoLines)
 // Guards: a move step repainting the canvas (a redraw per motion) instead of the two outlines.
 TEST_F(DamageRegionTest, MoveStepRepaintsOnlyTheTwoOutlines)
 {
-    choose(w.rect);
+    choose(w.toggles[TOOL_RECT]);
     drag(Qt::LeftButton, 50, 50, 200, 150);
-    choose(w.sel);
+    choose(w.toggles[TOOL_SEL]);
     press(Qt::LeftButton, 120, 100);
     step({150, 120}, {165, 128});
     expect_only_the_changed_region();

@@ -1,7 +1,10 @@
 #include "tests/editor_fixture.h"
 
 #include "canvas/canvas_context.h"
+#include "canvas/highlight.h"
 #include "canvas/interaction_state.h"
+#include "canvas/rubber_band.h"
+#include "canvas/shape_drawing.h"
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
 

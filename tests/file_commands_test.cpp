@@ -6,7 +6,10 @@
 
 #include "app/file_commands.h"
 #include "canvas/canvas_context.h"
+#include "canvas/highlight.h"
 #include "canvas/interaction_state.h"
+#include "canvas/rubber_band.h"
+#include "canvas/shape_drawing.h"
 #include "toolkit/attributes.h"
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
@@ -58,7 +61,7 @@ protected:
     // A rectangle drawn with the real tool, so the list and the canvas both hold it.
     void draw_rect(int x1, int y1, int x2, int y2)
     {
-        choose(w.rect);
+        choose(w.toggles[TOOL_RECT]);
         drag(Qt::LeftButton, x1, y1, x2, y2);
     }
     size_t asked() const { return dialogs_asked.size(); }
@@ -312,7 +315,7 @@ TEST_F(FileCommandsTest, NewClearsCanvasAndListAndKeepsTheTool)
     EXPECT_EQ(count_non_white(image()), 0);
     EXPECT_EQ(marked_index, -1);
     EXPECT_EQ(selected_index, -1);
-    EXPECT_TRUE(w.rect->isChecked());
+    EXPECT_TRUE(w.toggles[TOOL_RECT]->isChecked());
     drag(Qt::LeftButton, 60, 60, 90, 90);
     ASSERT_EQ(list_count(w.list), 1);
     EXPECT_EQ(list_get(w.list, 0).type, SHAPE_RECT);
@@ -369,7 +372,7 @@ TEST_F(FileCommandsTest, ExitSaysGoodbyeFreesEverythingAndLeavesNothingToCrash)
     // Late events: none may draw, store, ask or show anything.
     messages.clear();
     drag(Qt::LeftButton, 60, 60, 90, 90);
-    choose(w.triang);
+    choose(w.toggles[TOOL_TRIANG]);
     for (int i = 0; i < 3; ++i) click(Qt::LeftButton, 20 + 40 * i, 30 + 20 * i);
     w.canvas->repaint();
     w.dialog->resize(w.dialog->width() + 40, w.dialog->height() + 20);

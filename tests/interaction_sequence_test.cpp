@@ -5,9 +5,12 @@
 #include "tests/editor_fixture.h"
 #include "tests/test_support.h"
 
-#include "app/canvas_callbacks.h"
 #include "canvas/canvas_context.h"
+#include "canvas/highlight.h"
+#include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
+#include "canvas/rubber_band.h"
+#include "canvas/shape_drawing.h"
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
 
@@ -61,7 +64,7 @@ protected:
 
     void random_step(const TempDir& dir)
     {
-        QToolButton* tools[] = {w.sel, w.del, w.rect, w.ellipse, w.triang};
+        QToolButton* tools[] = {w.toggles[TOOL_SEL], w.toggles[TOOL_DEL], w.toggles[TOOL_RECT], w.toggles[TOOL_ELLIPSE], w.toggles[TOOL_TRIANG]};
         int kind = int(rng() % 20);
         // The tool bar and the menus cannot be clicked while a button is held on the canvas.
         if (held != Qt::NoButton && (kind == 0 || kind >= 18)) kind = 5;
@@ -136,7 +139,7 @@ TEST_F(InteractionSequenceTest, UnmatchedAndOverlappingButtonsChangeNothingUnexp
     EXPECT_EQ(count_non_white(image()), 0);
 
     // Releases of buttons never pressed, with every tool.
-    for (QToolButton* tool : {w.sel, w.del, w.rect, w.ellipse, w.triang}) {
+    for (QToolButton* tool : {w.toggles[TOOL_SEL], w.toggles[TOOL_DEL], w.toggles[TOOL_RECT], w.toggles[TOOL_ELLIPSE], w.toggles[TOOL_TRIANG]}) {
         choose(tool);
         for (Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton})
             send(QEvent::MouseButtonRelease, b, {60, 60});
@@ -146,7 +149,7 @@ TEST_F(InteractionSequenceTest, UnmatchedAndOverlappingButtonsChangeNothingUnexp
     EXPECT_TRUE(image() == redrawn_image());
 
     // A second press before the release: the right button during a left drag is ignored.
-    choose(w.rect);
+    choose(w.toggles[TOOL_RECT]);
     send(QEvent::MouseButtonPress, Qt::LeftButton, {20, 20});
     send(QEvent::MouseMove, Qt::NoButton, {70, 70});
     send(QEvent::MouseButtonPress, Qt::RightButton, {80, 80});
@@ -158,7 +161,7 @@ TEST_F(InteractionSequenceTest, UnmatchedAndOverlappingButtonsChangeNothingUnexp
     EXPECT_TRUE(image() == redrawn_image());
 
     // Other buttons in the middle of a triangle place no vertex.
-    choose(w.triang);
+    choose(w.toggles[TOOL_TRIANG]);
     send(QEvent::MouseButtonPress, Qt::LeftButton, {200, 30});
     send(QEvent::MouseButtonRelease, Qt::LeftButton, {200, 30});
     for (Qt::MouseButton b : {Qt::MiddleButton, Qt::RightButton}) {

@@ -4,6 +4,9 @@
 #include "tests/test_support.h"
 
 #include "canvas/canvas_context.h"
+#include "canvas/highlight.h"
+#include "canvas/rubber_band.h"
+#include "canvas/shape_drawing.h"
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
 #include "toolkit/elements.h"
@@ -40,16 +43,16 @@ TEST_F(EditorTest, WindowHasTitleMenusAndFiveExclusiveToggles)
     EXPECT_EQ(bar[1]->menu(), nullptr);  // Info and Help are plain items on the bar
     EXPECT_EQ(bar[2]->menu(), nullptr);
 
-    QToolButton* toggles[] = {w.sel, w.del, w.rect, w.ellipse, w.triang};
+    QToolButton* toggles[] = {w.toggles[TOOL_SEL], w.toggles[TOOL_DEL], w.toggles[TOOL_RECT], w.toggles[TOOL_ELLIPSE], w.toggles[TOOL_TRIANG]};
     const char* actions[] = {"sel_act", "del_act", "rect_act", "ellipse_act", "triang_act"};
     for (int i = 0; i < 5; ++i) {
         EXPECT_TRUE(toggles[i]->isCheckable());
         EXPECT_EQ(toggles[i]->property("ACTION").toString(), actions[i]);
         EXPECT_EQ(toggles[i]->isChecked(), i == 0);
     }
-    choose(w.triang);
-    EXPECT_FALSE(w.sel->isChecked());
-    EXPECT_TRUE(w.triang->isChecked());
+    choose(w.toggles[TOOL_TRIANG]);
+    EXPECT_FALSE(w.toggles[TOOL_SEL]->isChecked());
+    EXPECT_TRUE(w.toggles[TOOL_TRIANG]->isChecked());
 }
 
 // Guards: the drawing area starting at another size, or the list not reachable from the elements.
@@ -131,9 +134,9 @@ TEST(Callbacks, LookupByNameAtEveryEvent)
 TEST_F(EditorTest, TogglesShowTheirPicturesAtNaturalSizeWithoutTitles)
 {
     struct Expected { QToolButton* toggle; const char* plain; const char* pressed; };
-    const Expected expected[] = {{w.sel, "sel", "sel_press"}, {w.del, "del", "del_press"},
-                                 {w.rect, "rect", "rect_press"}, {w.ellipse, "ellipse", "ellipse_press"},
-                                 {w.triang, "triang", "triang_press"}};
+    const Expected expected[] = {{w.toggles[TOOL_SEL], "sel", "sel_press"}, {w.toggles[TOOL_DEL], "del", "del_press"},
+                                 {w.toggles[TOOL_RECT], "rect", "rect_press"}, {w.toggles[TOOL_ELLIPSE], "ellipse", "ellipse_press"},
+                                 {w.toggles[TOOL_TRIANG], "triang", "triang_press"}};
     for (const Expected& e : expected) {
         EXPECT_EQ(e.toggle->property("IMAGE").toString(), e.plain);
         EXPECT_EQ(e.toggle->property("IMPRESS").toString(), e.pressed);
@@ -146,8 +149,8 @@ TEST_F(EditorTest, TogglesShowTheirPicturesAtNaturalSizeWithoutTitles)
         EXPECT_EQ(on.convertToFormat(QImage::Format_RGB32),
                   find_image_handle(e.pressed)->convertToFormat(QImage::Format_RGB32)) << e.pressed;
     }
-    EXPECT_EQ(w.del->property("IMINACTIVE").toString(), "del_inactive");
-    QImage inactive = w.del->icon().pixmap(QSize(23, 22), QIcon::Disabled, QIcon::Off).toImage();
+    EXPECT_EQ(w.toggles[TOOL_DEL]->property("IMINACTIVE").toString(), "del_inactive");
+    QImage inactive = w.toggles[TOOL_DEL]->icon().pixmap(QSize(23, 22), QIcon::Disabled, QIcon::Off).toImage();
     EXPECT_EQ(inactive.convertToFormat(QImage::Format_RGB32),
               find_image_handle("del_inactive")->convertToFormat(QImage::Format_RGB32));
 }

@@ -5,8 +5,12 @@
 
 #include "app/canvas_callbacks.h"
 #include "canvas/canvas_context.h"
+#include "canvas/highlight.h"
+#include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
+#include "canvas/rubber_band.h"
 #include "canvas/selection.h"
+#include "canvas/shape_drawing.h"
 #include "toolkit/attributes.h"
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
@@ -56,7 +60,7 @@ protected:
     void SetUp() override
     {
         EditorTest::SetUp();
-        choose(w.sel);
+        choose(w.toggles[TOOL_SEL]);
     }
     int row(int y) const { return canvas_height() - 1 - y; }
     void dpress(Qt::MouseButton b, int x, int y) { press(b, x, row(y)); }
@@ -84,7 +88,7 @@ TEST_F(SelectionTest, TopMostOfOverlappingFiguresIsMovedThenDeleted)
     EXPECT_TRUE(same_record(list_get(w.list, 0), {0, 50, 150, -1, 50, 150, -1}));
     EXPECT_TRUE(same_record(list_get(w.list, 1), {0, 120, 220, -1, 110, 210, -1}));
     EXPECT_EQ(marked_index, 1);
-    choose(w.del);
+    choose(w.toggles[TOOL_DEL]);
     click(Qt::LeftButton, 130, row(130));  // inside both: the moved, highlighted one goes
     ASSERT_EQ(list_count(w.list), 1);
     EXPECT_TRUE(same_record(list_get(w.list, 0), {0, 50, 150, -1, 50, 150, -1}));
@@ -289,7 +293,7 @@ TEST_F(SelectionTest, ClicksOnEmptyCanvasOnlyDropTheHighlight)
     drelease(Qt::LeftButton, 420, 40);
     EXPECT_TRUE(same_record(list_get(w.list, 0), {0, 100, 200, -1, 100, 200, -1}));
     EXPECT_TRUE(image() == redrawn_image());
-    choose(w.del);
+    choose(w.toggles[TOOL_DEL]);
     const QImage before = image().copy();
     click(Qt::LeftButton, 400, row(30));
     click(Qt::RightButton, 150, row(150));  // only the left button deletes
@@ -308,7 +312,7 @@ TEST_F(SelectionTest, MissingListMakesEveryHandlerDoNothing)
     dmove(170, 170);
     drelease(Qt::LeftButton, 170, 170);
     ddrag(Qt::RightButton, 150, 150, 170, 170);
-    choose(w.del);
+    choose(w.toggles[TOOL_DEL]);
     click(Qt::LeftButton, 150, row(150));
     EXPECT_TRUE(image() == before);
     set_pointer_attribute(w.canvas, "objetos", w.list);

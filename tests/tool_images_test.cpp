@@ -2,6 +2,7 @@
 // how each pressed or inactive figure relates to its plain one. Pixel checks collect the cells
 // that break a rule, so a failure names every wrong (row, column) at once.
 #include "canvas/tool_images.h"
+#include "canvas/tool_table.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +93,9 @@ const std::pair<Builder, Builder> DRAWING_PAIRS[] = {
 // Guards a picture of the wrong size or format, or a pixel naming an entry its palette lacks.
 TEST(ToolImageShape, EveryPictureIs23By22WithEveryIndexInItsPalette)
 {
-    for (const ToolImage& entry : TOOL_IMAGES) {
+    for (const Tool& tool : TOOLS)
+    for (const ToolPicture& entry : tool.pictures) {
+        if (!entry.handle) continue;
         SCOPED_TRACE(entry.handle);
         const QImage image = entry.build();
         ASSERT_EQ(image.format(), QImage::Format_Indexed8);
@@ -111,11 +114,15 @@ TEST(ToolImageTable, ListsTheElevenBuildersInToolBarOrder)
         build_image_del_inactive, build_image_rect, build_image_rect_press, build_image_ellipse,
         build_image_ellipse_press, build_image_triang, build_image_triang_press};
     std::string listed;
-    for (int i = 0; i < TOOL_IMAGE_COUNT; ++i) {
-        const ToolImage& entry = TOOL_IMAGES[i];
-        listed += std::string(entry.handle) + " " + entry.toggle + " " + entry.attribute + "\n";
-        EXPECT_EQ(entry.build, builders[i]) << entry.handle;
-    }
+    int i = 0;
+    for (const Tool& tool : TOOLS)
+        for (const ToolPicture& entry : tool.pictures) {
+            if (!entry.handle) continue;
+            listed += std::string(entry.handle) + " " + tool.title + " " + entry.attribute + "\n";
+            ASSERT_LT(i, TOOL_IMAGE_COUNT);
+            EXPECT_EQ(entry.build, builders[i++]) << entry.handle;
+        }
+    EXPECT_EQ(i, TOOL_IMAGE_COUNT);
     EXPECT_EQ(listed,
               "sel Sel IMAGE\nsel_press Sel IMPRESS\n"
               "del Del IMAGE\ndel_press Del IMPRESS\ndel_inactive Del IMINACTIVE\n"

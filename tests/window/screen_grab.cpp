@@ -3,7 +3,7 @@
 //   screen_grab pixels FILE.png X Y ...    RRGGBB of each point, one per line
 //   screen_grab find FILE.png NEEDLE       "X Y" of the top-left of each exact copy of NEEDLE, a
 //                                          PNG file or "tool:HANDLE", one of the tool pictures
-#include "canvas/tool_images.h"
+#include "canvas/tool_table.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -44,8 +44,9 @@ bool matches_at(const QImage& hay, const QImage& needle, int x, int y)
 QImage needle_image(const char* needle)
 {
     if (std::strncmp(needle, "tool:", 5) != 0) return QImage(needle);
-    for (const ToolImage& picture : TOOL_IMAGES)
-        if (std::strcmp(picture.handle, needle + 5) == 0) return picture.build();
+    for (const Tool& tool : TOOLS)
+        for (const ToolPicture& picture : tool.pictures)
+            if (picture.handle && std::strcmp(picture.handle, needle + 5) == 0) return picture.build();
     return QImage();
 }
 

@@ -1,0 +1,37 @@
+// The one door through which the drawing changes: a creation tool's insert, a select drag's move
+// or stretch, the delete tool, New and Open. Each compares the drawing (its figures and its file
+// name) before and after, and tells the edit listener of every real change, so the undo history
+// records each change in exactly one place. The list operations below these do the work.
+#pragma once
+
+#include "shapes/shape_list.h"
+
+#include <functional>
+#include <string>
+
+// The whole document at one moment: the figures and the file they belong to.
+struct DrawingState {
+    ObjectList list;
+    std::string file_name;
+};
+
+using EditListener = std::function<void(const DrawingState& before, const DrawingState& after)>;
+// Called after every change that left the drawing different; an empty function stops it.
+void set_edit_listener(EditListener listener);
+
+// Append a figure (with its trace line); 0 and no change when the list is full.
+int insert_rect(ObjectList* list, int xa, int ya, int xb, int yb);
+int insert_ellipse(ObjectList* list, int xa, int ya, int xb, int yb);
+int insert_triangle(ObjectList* list, int xa, int ya, int xb, int yb, int xc, int yc);
+// Rewrite figure i (a move or a stretch).
+void replace_shape(ObjectList* list, int i, ShapeRecord r);
+// Remove figure i, keeping the order of the others.
+void delete_shape(ObjectList* list, int i);
+// New: no figures and no file name.
+void new_drawing(ObjectList* list);
+// Open: the figures of file name, which becomes the current file; -1 and no change on failure.
+int open_drawing(ObjectList* list, const std::string& name);
+
+// The drawing as it is now, and put back as it was (undo and redo; the listener is not told).
+DrawingState current_drawing(const ObjectList* list);
+void restore_drawing(ObjectList* list, const DrawingState& state);

@@ -1,0 +1,35 @@
+// Figures of the list on the canvas element, through its context.
+#include "canvas/shape_drawing.h"
+
+#include "canvas/canvas_context.h"
+#include "canvas/highlight.h"
+#include "canvas/rubber_band.h"
+
+void draw_shape(CanvasWidget* canvas, ShapeRecord r)
+{
+    if (!known_shape(r)) return;
+    CanvasContext* ctx = active_context(canvas);
+    if (!ctx) return;
+    erase_outstanding(ctx);
+    draw_record(ctx->surface, r);
+}
+
+void draw_shape_rubber(CanvasWidget* canvas, int type, int x1, int x2, int x3, int y1, int y2, int y3)
+{
+    switch (type) {
+    case SHAPE_RECT: rubber_rect(canvas, x1, y1, x2, y2); break;
+    case SHAPE_ELLIPSE: rubber_ellipse(canvas, x1, y1, x2, y2); break;
+    case SHAPE_TRIANGLE: rubber_triangle(canvas, x1, y1, x2, y2, x3, y3); break;
+    default: break;
+    }
+}
+
+int redraw_all(CanvasWidget* canvas, ObjectList* list)
+{
+    mark_shape(list, -1, canvas);
+    if (CanvasContext* ctx = active_context(canvas)) {
+        draw_list(ctx->surface, list);
+        ctx->rubber_drawn = 0;
+    }
+    return list ? list_count(list) : 0;
+}
