@@ -1,6 +1,7 @@
 #include "tests/editor_fixture.h"
 
 #include "canvas/canvas_context.h"
+#include "canvas/figure_raster.h"
 #include "canvas/highlight.h"
 #include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
@@ -85,15 +86,14 @@ int EditorTest::canvas_height() const { return w.canvas->height(); }
 
 QImage& EditorTest::image() { return *w.canvas->image(); }
 
+// Drawn on an image of its own, so the live canvas and its feedback state stay as they are.
 QImage EditorTest::redrawn_image()
 {
-    QImage live = image().copy();
-    int saved_marked = marked_index, saved_selected = selected_index;
-    redraw_all(w.canvas, canvas_list(w.canvas));
-    QImage clean = image().copy();
-    image() = live;  // the live canvas is left as it was
-    marked_index = saved_marked;
-    selected_index = saved_selected;
+    QImage clean(image().size(), QImage::Format_RGB32);
+    DrawSurface surface;
+    surface.image = &clean;
+    surface_activate(surface);
+    draw_list(surface, canvas_list(w.canvas));
     return clean;
 }
 

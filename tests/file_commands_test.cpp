@@ -39,13 +39,6 @@ std::vector<Fields> records_of(const ObjectList* list)
     return out;
 }
 
-std::string le32(int32_t v)
-{
-    std::string out(4, '\0');
-    for (int i = 0; i < 4; ++i) out[i] = static_cast<char>(static_cast<uint32_t>(v) >> (8 * i));
-    return out;
-}
-
 std::string file_bytes(const std::vector<Fields>& records)
 {
     std::string out;

@@ -1,14 +1,12 @@
 // The hit test: filled figures, inclusive and strict boundaries, degenerate and extreme figures.
 #include "shapes/hit_test.h"
+#include "tests/test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
 namespace {
-
-constexpr int HIT = 0;
-constexpr int MISS = 1;
 
 ShapeRecord rect(int xa, int ya, int xb, int yb) { return {SHAPE_RECT, xa, xb, -1, ya, yb, -1}; }
 ShapeRecord ellipse(int xa, int ya, int xb, int yb) { return {SHAPE_ELLIPSE, xa, xb, -1, ya, yb, -1}; }

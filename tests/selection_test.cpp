@@ -2,6 +2,7 @@
 // grabbed, what its record becomes, what the highlight and the feedback leave on the canvas, and
 // drags that end in unexpected ways. Positions below are drawing coordinates (y up).
 #include "tests/editor_fixture.h"
+#include "tests/test_support.h"
 
 #include "app/canvas_callbacks.h"
 #include "canvas/canvas_context.h"
@@ -21,13 +22,6 @@
 #include <cstddef>
 
 namespace {
-
-bool same_record(const ShapeRecord& r, std::initializer_list<int> v)
-{
-    const int* f = v.begin();
-    return r.type == f[0] && r.x1 == f[1] && r.x2 == f[2] && r.x3 == f[3] && r.y1 == f[4] &&
-           r.y2 == f[5] && r.y3 == f[6];
-}
 
 // The image with its black pixels inside the drawing box (xa, ya)-(xb, yb) turned to rgb.
 QImage recoloured(QImage image, int xa, int ya, int xb, int yb, uint32_t rgb)

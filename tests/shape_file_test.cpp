@@ -28,13 +28,6 @@ namespace {
 
 constexpr uid_t NOBODY = 65534;
 
-std::string le32(int32_t v)
-{
-    std::string out(4, '\0');
-    for (int i = 0; i < 4; ++i) out[i] = static_cast<char>(static_cast<uint32_t>(v) >> (8 * i));
-    return out;
-}
-
 std::string record_bytes(ShapeRecord r)
 {
     return le32(r.type) + le32(r.x1) + le32(r.x2) + le32(r.x3) + le32(r.y1) + le32(r.y2) + le32(r.y3);

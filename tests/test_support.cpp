@@ -72,3 +72,17 @@ void write_all(const std::string& path, const std::string& bytes)
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
+
+bool same_record(const ShapeRecord& r, std::initializer_list<int> v)
+{
+    const int* f = v.begin();
+    return v.size() == 7 && r.type == f[0] && r.x1 == f[1] && r.x2 == f[2] && r.x3 == f[3] && r.y1 == f[4] &&
+           r.y2 == f[5] && r.y3 == f[6];
+}
+
+std::string le32(int32_t v)
+{
+    std::string out(4, '\0');
+    for (int i = 0; i < 4; ++i) out[i] = static_cast<char>(static_cast<uint32_t>(v) >> (8 * i));
+    return out;
+}

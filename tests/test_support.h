@@ -1,6 +1,10 @@
-// Helpers shared by the tests: capturing the console trace, and temporary folders.
+// Helpers shared by the tests: capturing the console trace, temporary folders, records and bytes.
 #pragma once
 
+#include "shapes/shape_list.h"
+
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 
 // Captures what is written to standard output between construction and take().
@@ -28,3 +32,12 @@ private:
 
 std::string read_all(const std::string& path);
 void write_all(const std::string& path, const std::string& bytes);
+
+// shape_contains's answers.
+constexpr int HIT = 0;
+constexpr int MISS = 1;
+
+// True when r holds exactly these seven values, in record order (type, x1, x2, x3, y1, y2, y3).
+bool same_record(const ShapeRecord& r, std::initializer_list<int> v);
+// The four little-endian bytes of v, as a file holds them.
+std::string le32(int32_t v);
