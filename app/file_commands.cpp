@@ -14,6 +14,8 @@
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
 
+#include <QUndoStack>
+
 
 namespace {
 
@@ -38,7 +40,8 @@ void forget_on(QObject* element, ObjectList* list)
         set_pointer_attribute(element, "objetos", nullptr);
 }
 
-// After Exit frees the list, no element of the window may still hand it to a late callback.
+// After Exit frees the list, no element of the window may still hand it to a late callback, and
+// the history of its changes goes with it.
 void forget_list(QObject* item, ObjectList* list)
 {
     if (!list) return;
@@ -46,6 +49,7 @@ void forget_list(QObject* item, ObjectList* list)
     while (root->parent()) root = root->parent();
     forget_on(root, list);
     for (QObject* element : root->findChildren<QObject*>()) forget_on(element, list);
+    for (QUndoStack* history : root->findChildren<QUndoStack*>()) history->clear();
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include "app/canvas_callbacks.h"
 #include "app/file_commands.h"
+#include "app/keyboard.h"
+#include "app/undo_history.h"
 #include "canvas/canvas_context.h"
 #include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
@@ -18,6 +20,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace {
@@ -39,6 +42,25 @@ QHBoxLayout* row_of(std::initializer_list<QWidget*> widgets)
     return row;
 }
 
+// Undo and Redo come from the history, which keeps their texts and greyed state; a key or a click
+// during a gesture cancels the gesture instead.
+QMenu* build_edit_menu(MainWindow& w)
+{
+    QMenu* edit = new QMenu("&Edit", w.dialog);
+    w.history = create_history(w.dialog, w.canvas);
+    w.item_undo = w.history->createUndoAction(edit, "&Undo");
+    w.item_redo = w.history->createRedoAction(edit, "&Redo");
+    QObject::disconnect(w.item_undo, &QAction::triggered, w.history, &QUndoStack::undo);
+    QObject::disconnect(w.item_redo, &QAction::triggered, w.history, &QUndoStack::redo);
+    QObject::connect(w.item_undo, &QAction::triggered, w.history,
+                     [history = w.history, canvas = w.canvas] { undo_step(history, canvas); });
+    QObject::connect(w.item_redo, &QAction::triggered, w.history,
+                     [history = w.history, canvas = w.canvas] { redo_step(history, canvas); });
+    edit->addAction(w.item_undo);
+    edit->addAction(w.item_redo);
+    return edit;
+}
+
 void build_menus(MainWindow& w)
 {
     QMenu* file = new QMenu("&File", w.dialog);
@@ -51,6 +73,7 @@ void build_menus(MainWindow& w)
     w.item_exit = create_item(file, "&Exit", "exit_act");
     QMenuBar* bar = w.dialog->menuBar();
     bar->addMenu(file);
+    bar->addMenu(build_edit_menu(w));
     w.item_info = create_item(bar, "&Info", "info_act");
     w.item_help = create_item(bar, "&Help", "AtoAjuda");
 }
@@ -108,8 +131,10 @@ MainWindow build_main_dialog()
     MainWindow w;
     w.dialog = new QMainWindow;
     QWidget* toolbar = build_toolbar(w);
+    QWidget* canvas_frame = build_canvas(w);  // before the menus: the history redraws it
     build_menus(w);
-    QWidget* canvas_frame = build_canvas(w);
+    add_menu_shortcuts(w);
+    add_canvas_keys(w);
     auto* central = new QWidget;
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);

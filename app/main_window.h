@@ -11,6 +11,7 @@ class CanvasWidget;
 class QAction;
 class QMainWindow;
 class QToolButton;
+class QUndoStack;
 class QWidget;
 class Radio;
 
@@ -18,6 +19,7 @@ struct MainWindow {
     QMainWindow* dialog = nullptr;
     CanvasWidget* canvas = nullptr;
     ObjectList* list = nullptr;          // null when memory was short
+    QUndoStack* history = nullptr;       // every change of the drawing, for undo and redo
     Radio* radio = nullptr;
     std::array<QToolButton*, TOOL_COUNT> toggles{};  // one per row of TOOLS, in its order
     QAction* item_new = nullptr;
@@ -25,6 +27,8 @@ struct MainWindow {
     QAction* item_save = nullptr;
     QAction* item_save_as = nullptr;
     QAction* item_exit = nullptr;
+    QAction* item_undo = nullptr;        // from the history: greyed when there is nothing to undo
+    QAction* item_redo = nullptr;
     QAction* item_info = nullptr;
     QAction* item_help = nullptr;
 };

@@ -35,20 +35,21 @@ TEST_F(EditorTest, WindowHasTitleMenusAndFiveExclusiveToggles)
 {
     EXPECT_EQ(w.dialog->windowTitle(), "Editor de Objetos");
     QList<QAction*> bar = w.dialog->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 3);
-    EXPECT_EQ(texts_of(bar), QStringList({"&File", "&Info", "&Help"}));
+    ASSERT_EQ(bar.size(), 4);
+    EXPECT_EQ(texts_of(bar), QStringList({"&File", "&Edit", "&Info", "&Help"}));
     ASSERT_NE(bar[0]->menu(), nullptr);
     EXPECT_EQ(texts_of(bar[0]->menu()->actions()),
               QStringList({"&New...", "&Open...", "-", "&Save", "Save &As...", "-", "&Exit"}));
-    EXPECT_EQ(bar[1]->menu(), nullptr);  // Info and Help are plain items on the bar
-    EXPECT_EQ(bar[2]->menu(), nullptr);
+    ASSERT_NE(bar[1]->menu(), nullptr);
+    EXPECT_EQ(texts_of(bar[1]->menu()->actions()), QStringList({"&Undo", "&Redo"}));
+    EXPECT_EQ(bar[2]->menu(), nullptr);  // Info and Help are plain items on the bar
+    EXPECT_EQ(bar[3]->menu(), nullptr);
 
-    QToolButton* toggles[] = {w.toggles[TOOL_SEL], w.toggles[TOOL_DEL], w.toggles[TOOL_RECT], w.toggles[TOOL_ELLIPSE], w.toggles[TOOL_TRIANG]};
     const char* actions[] = {"sel_act", "del_act", "rect_act", "ellipse_act", "triang_act"};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_TRUE(toggles[i]->isCheckable());
-        EXPECT_EQ(toggles[i]->property("ACTION").toString(), actions[i]);
-        EXPECT_EQ(toggles[i]->isChecked(), i == 0);
+    for (int i = 0; i < TOOL_COUNT; ++i) {
+        EXPECT_TRUE(w.toggles[i]->isCheckable());
+        EXPECT_EQ(w.toggles[i]->property("ACTION").toString(), actions[i]);
+        EXPECT_EQ(w.toggles[i]->isChecked(), i == 0);
     }
     choose(w.toggles[TOOL_TRIANG]);
     EXPECT_FALSE(w.toggles[TOOL_SEL]->isChecked());

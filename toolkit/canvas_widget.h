@@ -18,6 +18,11 @@ public:
     QImage* image() { return &image_; }
     // Wires a drawing surface to the image so the screen shows what it draws, region by region.
     void attach_surface(DrawSurface& surface);
+    // True while a button pressed on the canvas has not been released.
+    bool buttons_held() const { return pressed_ != Qt::NoButton; }
+    // The buttons held now end without their releases reaching the callbacks (a gesture the
+    // user abandoned must not be committed by its release).
+    void forget_presses() { pressed_ = Qt::NoButton; }
     // The region the last drawing asked the screen to update (tests read it).
     QRect last_update_rect() const { return last_update_; }
 

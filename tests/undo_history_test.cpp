@@ -1,0 +1,199 @@
+// The undo history through real key events on the offscreen window: each kind of change taken
+// back and brought again (figures, count and file name), what is not a step, the bound on its
+// memory, and a new change after an undo dropping what could have been redone.
+#include "tests/editor_fixture.h"
+#include "tests/test_support.h"
+
+#include "app/undo_history.h"
+#include "canvas/interaction_state.h"
+#include "shapes/shape_file.h"
+#include "toolkit/canvas_widget.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QTest>
+#include <QUndoStack>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+// What a step must bring back: every record, the count and the file name.
+struct Snapshot {
+    std::vector<std::string> records;
+    std::string file_name;
+    bool operator==(const Snapshot&) const = default;
+};
+
+}  // namespace
+
+class UndoHistoryTest : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        w.dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.dialog));
+    }
+
+    Snapshot snapshot() const
+    {
+        Snapshot s{{}, file_name};
+        for (int i = 0; i < list_count(w.list); ++i) {
+            const ShapeRecord r = list_get(w.list, i);
+            s.records.push_back(le32(r.type) + le32(r.x1) + le32(r.x2) + le32(r.x3) + le32(r.y1) +
+                                le32(r.y2) + le32(r.y3));
+        }
+        return s;
+    }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(w.dialog, k, mods); }
+    void undo() { key(Qt::Key_Z, Qt::ControlModifier); }
+    void redo() { key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }
+
+    void draw_rect(int x1, int y1, int x2, int y2)
+    {
+        choose(w.toggles[TOOL_RECT]);
+        drag(Qt::LeftButton, x1, y1, x2, y2);
+    }
+
+    // The file written by Save, for Open to read.
+    std::string saved_drawing(const std::vector<ShapeRecord>& records)
+    {
+        ObjectList* list = list_create();
+        for (const ShapeRecord& r : records)
+            list_set(list, list->count++, r.type, r.x1, r.x2, r.x3, r.y1, r.y2, r.y3);
+        const std::string name = dir.file("drawing.edt");
+        EXPECT_EQ(list_write_file(name, list), int(records.size()));
+        list_free(list);
+        return name;
+    }
+
+    TempDir dir;
+};
+
+// Guards: a kind of change missing from the history, a step restoring only part of the drawing
+// (the count, the records or the file name), or the canvas not following the list.
+TEST_F(UndoHistoryTest, EveryKindOfChangeIsUndoneAndRedoneWhole)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> change;
+    };
+    const std::vector<Case> cases = {
+        {"rectangle", [&] { draw_rect(300, 30, 400, 90); }},
+        {"ellipse", [&] { choose(w.toggles[TOOL_ELLIPSE]); drag(Qt::LeftButton, 320, 120, 420, 200); }},
+        {"triangle", [&] {
+             choose(w.toggles[TOOL_TRIANG]);
+             click(Qt::LeftButton, 300, 240);
+             click(Qt::LeftButton, 380, 240);
+             click(Qt::LeftButton, 340, 160);
+         }},
+        {"move", [&] { choose(w.toggles[TOOL_SEL]); drag(Qt::LeftButton, 60, 60, 90, 100); }},
+        {"stretch", [&] { choose(w.toggles[TOOL_SEL]); drag(Qt::RightButton, 60, 60, 20, 30); }},
+        {"delete tool", [&] { choose(w.toggles[TOOL_DEL]); click(Qt::LeftButton, 60, 60); }},
+        {"delete key", [&] {
+             choose(w.toggles[TOOL_SEL]);
+             click(Qt::LeftButton, 60, 60);
+             key(Qt::Key_Delete);
+         }},
+        {"new", [&] { w.item_new->trigger(); }},
+        {"open", [&] {
+             dialog_answers.push_back(saved_drawing({{SHAPE_TRIANGLE, 5, 50, 25, 5, 5, 40}}));
+             w.item_open->trigger();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        w.item_new->trigger();
+        file_name = "/earlier/name.edt";
+        draw_rect(40, 40, 120, 90);
+        const Snapshot before = snapshot();
+        const int steps = w.history->count();
+        c.change();
+        const Snapshot after = snapshot();
+        ASSERT_NE(after, before);
+        EXPECT_EQ(w.history->count(), steps + 1);
+
+        TraceCapture trace;
+        undo();
+        EXPECT_EQ(trace.take(), "\nUndo.");
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_TRUE(image() == redrawn_image());
+        redo();
+        EXPECT_EQ(trace.take(), "\nRedo.");
+        EXPECT_EQ(snapshot(), after);
+        EXPECT_TRUE(image() == redrawn_image());
+        EXPECT_EQ(marked_index, -1);  // the highlight is dropped either way
+    }
+}
+
+// Guards: a step recorded for what changes nothing of the drawing, which would make Undo seem to
+// do nothing, or the Edit items not greyed when there is nothing to take back or bring again.
+TEST_F(UndoHistoryTest, WhatIsNotAStepLeavesTheHistoryAlone)
+{
+    EXPECT_FALSE(w.item_undo->isEnabled());
+    EXPECT_FALSE(w.item_redo->isEnabled());
+    draw_rect(40, 40, 120, 90);
+    EXPECT_TRUE(w.item_undo->isEnabled());
+    const int steps = w.history->count();
+    const std::vector<std::pair<const char*, std::function<void()>>> quiet = {
+        {"save", [&] { dialog_answers.push_back(dir.file("a.edt")); w.item_save->trigger(); }},
+        {"failed open", [&] { dialog_answers.push_back(dir.file("missing.edt")); w.item_open->trigger(); }},
+        {"cancelled open", [&] { dialog_answers.push_back(std::nullopt); w.item_open->trigger(); }},
+        {"tool choice", [&] { choose(w.toggles[TOOL_ELLIPSE]); key(Qt::Key_S); }},
+        {"highlight", [&] { choose(w.toggles[TOOL_SEL]); click(Qt::RightButton, 40, 50); }},
+        {"move by zero", [&] { click(Qt::LeftButton, 60, 60); }},
+        {"delete on nothing", [&] { choose(w.toggles[TOOL_DEL]); click(Qt::LeftButton, 400, 200); }},
+    };
+    for (const auto& [name, action] : quiet) {
+        SCOPED_TRACE(name);
+        action();
+        EXPECT_EQ(w.history->count(), steps);
+    }
+    // A figure refused at the limit.
+    for (int i = list_count(w.list); i < LIST_CAPACITY; ++i)
+        list_set(w.list, w.list->count++, SHAPE_RECT, 1, 2, -1, 1, 2, -1);
+    draw_rect(10, 10, 20, 20);
+    EXPECT_EQ(w.history->count(), steps);
+}
+
+// Guards: redo steps surviving a new change (redo would then rewrite a drawing the user has
+// moved on from), and a history that grows without bound.
+TEST_F(UndoHistoryTest, ANewChangeDropsTheRedoStepsAndMemoryIsBounded)
+{
+    draw_rect(40, 40, 120, 90);
+    draw_rect(140, 40, 220, 90);
+    undo();
+    EXPECT_TRUE(w.item_redo->isEnabled());
+    draw_rect(240, 40, 320, 90);
+    EXPECT_FALSE(w.item_redo->isEnabled());
+    EXPECT_EQ(list_count(w.list), 2);
+
+    const int limit = history_step_limit();
+    EXPECT_LE(std::size_t(limit) * step_bytes_max(), HISTORY_BYTES);
+    EXPECT_GT(limit, 500);  // a long afternoon of drawing
+    EXPECT_EQ(w.history->undoLimit(), limit);
+    w.item_new->trigger();
+    // Twenty figures, then enough moves of the last one to push the first twenty steps out.
+    for (int i = 0; i < 20; ++i) draw_rect(10 + 20 * i, 10, 25 + 20 * i, 30);
+    choose(w.toggles[TOOL_SEL]);
+    for (int i = 0; i < limit; ++i) drag(Qt::LeftButton, 395 + i % 2, 20, 396 - i % 2, 20);
+    EXPECT_EQ(w.history->count(), limit);
+    while (w.history->canUndo()) w.history->undo();
+    // The oldest steps are gone: the drawing stops where the kept history begins.
+    EXPECT_EQ(list_count(w.list), 20);
+}
+
+// Guards: Exit leaving the history behind (memory, or a step that restores into the freed list).
+TEST_F(UndoHistoryTest, ExitFreesTheHistoryAndLaterKeysDoNothing)
+{
+    draw_rect(40, 40, 120, 90);
+    w.item_exit->trigger();
+    EXPECT_EQ(w.history->count(), 0);
+    TraceCapture trace;
+    for (Qt::Key k : {Qt::Key_Z, Qt::Key_Y, Qt::Key_Escape, Qt::Key_Delete, Qt::Key_R})
+        key(k, k == Qt::Key_Z || k == Qt::Key_Y ? Qt::ControlModifier : Qt::NoModifier);
+    EXPECT_EQ(trace.take().find("Undo"), std::string::npos);
+}
