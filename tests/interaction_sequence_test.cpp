@@ -1,10 +1,13 @@
 // A long, seeded, random sequence of real handler calls: tool choices, presses, moves and releases
 // with every button (in and far outside the canvas, unmatched and overlapping), repaints and
-// resizes in the middle of drags, New, Open and Save. After every step the list must be
-// consistent, and after every completed action the canvas must show exactly the drawing.
+// resizes in the middle of drags, New, Open and Save, and the keys: undo, redo, Esc, the tool keys
+// and Delete. After every step the list must be consistent, after every completed action the
+// canvas must show exactly the drawing, and the history must undo to the empty drawing and redo
+// back to the same one.
 #include "tests/editor_fixture.h"
 #include "tests/test_support.h"
 
+#include "app/undo_history.h"
 #include "canvas/canvas_context.h"
 #include "canvas/highlight.h"
 #include "canvas/idle_handlers.h"
@@ -18,6 +21,8 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMouseEvent>
+#include <QTest>
+#include <QUndoStack>
 #include <QToolButton>
 #include <random>
 
@@ -43,7 +48,8 @@ class InteractionSequenceTest : public EditorTest {
 protected:
     void send(QEvent::Type type, Qt::MouseButton button, QPoint at)
     {
-        if (type == QEvent::MouseButtonPress) held |= button;
+        // The second press of a double-click is a press like any other.
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) held |= button;
         if (type == QEvent::MouseButtonRelease) held &= ~Qt::MouseButtons(button);
         QMouseEvent event(type, at, w.canvas->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(w.canvas, &event);
@@ -64,12 +70,11 @@ protected:
 
     void random_step(const TempDir& dir)
     {
-        QToolButton* tools[] = {w.toggles[TOOL_SEL], w.toggles[TOOL_DEL], w.toggles[TOOL_RECT], w.toggles[TOOL_ELLIPSE], w.toggles[TOOL_TRIANG]};
-        int kind = int(rng() % 20);
+        int kind = int(rng() % 25);
         // The tool bar and the menus cannot be clicked while a button is held on the canvas.
-        if (held != Qt::NoButton && (kind == 0 || kind >= 18)) kind = 5;
+        if (held != Qt::NoButton && (kind == 0 || kind == 18 || kind == 19)) kind = 5;
         switch (kind) {
-        case 0: choose(tools[rng() % 5]); break;
+        case 0: choose(w.toggles[rng() % TOOL_COUNT]); break;
         case 1: case 2: case 3: case 4: send(QEvent::MouseButtonPress, any_button(), anywhere()); break;
         case 5: case 6: case 7: case 8: case 9: case 10: send(QEvent::MouseMove, Qt::NoButton, anywhere()); break;
         case 11: case 12: case 13: case 14: send(QEvent::MouseButtonRelease, any_button(), anywhere()); break;
@@ -85,9 +90,50 @@ protected:
             dialog_answers.push_back(dir.file(rng() % 2 ? "a.edt" : "none.edt"));
             w.item_open->trigger();
             break;
+        case 20: key(Qt::Key_Escape); break;
+        case 21: key(Qt::Key_Z, Qt::ControlModifier); break;
+        case 22: rng() % 2 ? key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier) : key(Qt::Key_Y, Qt::ControlModifier); break;
+        case 23: key(TOOL_KEYS[rng() % TOOL_COUNT]); break;
+        case 24: key(rng() % 2 ? Qt::Key_Delete : Qt::Key_Backspace); break;
         }
         dialog_answers.clear();
     }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(w.dialog, k, mods); }
+
+    // Every step undone gives the empty drawing of start-up, every step redone the same drawing
+    // again, and the canvas shows the list after each one.
+    void check_history()
+    {
+        for (Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton})
+            if (held & b) send(QEvent::MouseButtonRelease, b, {5, 5});
+        key(Qt::Key_Escape);
+        ASSERT_LT(w.history->count(), history_step_limit());  // else the oldest steps are gone
+        const std::string drawing = records_and_name();
+        const int now = w.history->index();  // steps past it were undone by the sequence itself
+        while (w.history->canUndo()) {
+            w.history->undo();
+            ASSERT_TRUE(image() == redrawn_image());
+        }
+        EXPECT_EQ(list_count(w.list), 0);
+        while (w.history->index() < now) {
+            w.history->redo();
+            ASSERT_TRUE(image() == redrawn_image());
+        }
+        EXPECT_EQ(records_and_name(), drawing);
+    }
+
+    std::string records_and_name() const
+    {
+        std::string out = file_name + "|";
+        for (int i = 0; i < list_count(w.list); ++i) {
+            const ShapeRecord r = list_get(w.list, i);
+            for (int32_t v : {r.type, r.x1, r.x2, r.x3, r.y1, r.y2, r.y3}) out += le32(v);
+        }
+        return out;
+    }
+
+    static constexpr Qt::Key TOOL_KEYS[TOOL_COUNT] = {Qt::Key_S, Qt::Key_D, Qt::Key_R, Qt::Key_E, Qt::Key_T};
 
     void check_consistent(int step)
     {
@@ -111,6 +157,8 @@ TEST_F(InteractionSequenceTest, RandomSequencesKeepListAndCanvasConsistent)
 {
     TempDir dir;
     TraceCapture quiet;  // thousands of trace lines
+    w.dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.dialog));
     for (unsigned seed : {1u, 2u, 3u}) {
         rng.seed(seed);
         for (int step = 0; step < 1500; ++step) {
@@ -121,7 +169,12 @@ TEST_F(InteractionSequenceTest, RandomSequencesKeepListAndCanvasConsistent)
                 return;
             }
         }
-        quiet.take();
+        quiet.take();  // what check_history reports stays for the console
+        check_history();
+        if (HasFailure()) {
+            ADD_FAILURE() << "seed " << seed;
+            return;
+        }
     }
 }
 
@@ -139,7 +192,7 @@ TEST_F(InteractionSequenceTest, UnmatchedAndOverlappingButtonsChangeNothingUnexp
     EXPECT_EQ(count_non_white(image()), 0);
 
     // Releases of buttons never pressed, with every tool.
-    for (QToolButton* tool : {w.toggles[TOOL_SEL], w.toggles[TOOL_DEL], w.toggles[TOOL_RECT], w.toggles[TOOL_ELLIPSE], w.toggles[TOOL_TRIANG]}) {
+    for (QToolButton* tool : w.toggles) {
         choose(tool);
         for (Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton})
             send(QEvent::MouseButtonRelease, b, {60, 60});
