@@ -38,3 +38,4 @@ void fill_mixed(ObjectList* list, int n, int width, int height);
 void register_rubber_band_benchmarks();
 void register_redraw_benchmarks();
 void register_list_benchmarks();
+void register_undo_benchmarks();

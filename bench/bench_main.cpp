@@ -17,6 +17,7 @@ int main(int argc, char** argv)
     register_rubber_band_benchmarks();
     register_redraw_benchmarks();
     register_list_benchmarks();
+    register_undo_benchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -13,6 +13,7 @@ STEPS = MOTIONS + tuple(m + "+paint" for m in MOTIONS)
 FRAME_BUDGET_US = 833.0   # 5% of a 60 Hz frame
 SCALE_LIMIT = 1.2         # a 4K step against the same step at 1080p
 REDRAW_LIMIT = 3.0        # redraw_all of 200 figures against one plain fill
+HISTORY_LIMIT = 1.2       # an undo or redo step against one redraw_all of the same drawing
 
 TO_US = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}
 
@@ -68,6 +69,13 @@ def main(path):
         line, ok = ratio_line(s, cpu(f"redraw_all/{s}"), cpu(f"fill/{s}"), REDRAW_LIMIT)
         lines.append(line)
         all_ok &= ok
+
+    lines.append("Undo or redo step / redraw_all of the same 200 figures (CPU time):")
+    for step in ("undo_step", "redo_step"):
+        for s in SIZES:
+            line, ok = ratio_line(f"{step}/{s}", cpu(f"{step}/{s}"), cpu(f"redraw_all/{s}"), HISTORY_LIMIT)
+            lines.append(line)
+            all_ok &= ok
 
     lines.append(f"Interactive steps against {FRAME_BUDGET_US:.0f} us (wall time):")
     steps = [f"{m}/{s}" for m in STEPS for s in SIZES] + ["list_pick/200"]
