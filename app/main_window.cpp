@@ -113,6 +113,8 @@ QWidget* build_toolbar(MainWindow& w)
         const Tool& tool = TOOLS[i];
         QToolButton* toggle = create_toggle(tool.title, tool.action_name);
         w.toggles[i] = toggle;
+        toggle->setToolTip(QString::fromUtf8(tool.hint));
+        toggle->setAccessibleName(QString::fromUtf8(tool.hint));  // the picture says nothing to a screen reader
         w.radio->add(toggle);
         for (const ToolPicture& picture : tool.pictures) {
             if (!picture.handle) continue;

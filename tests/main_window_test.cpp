@@ -46,10 +46,16 @@ TEST_F(EditorTest, WindowHasTitleMenusAndFiveExclusiveToggles)
     EXPECT_EQ(bar[3]->menu(), nullptr);
 
     const char* actions[] = {"sel_act", "del_act", "rect_act", "ellipse_act", "triang_act"};
+    const char* titles[] = {"Sel: ", "Del: ", "Rect: ", "Ellipse: ", "Triang: "};
     for (int i = 0; i < TOOL_COUNT; ++i) {
         EXPECT_TRUE(w.toggles[i]->isCheckable());
         EXPECT_EQ(w.toggles[i]->property("ACTION").toString(), actions[i]);
         EXPECT_EQ(w.toggles[i]->isChecked(), i == 0);
+        // Named for a screen reader and on hover, while the button shows only its picture.
+        EXPECT_TRUE(w.toggles[i]->toolTip().startsWith(titles[i])) << i;
+        EXPECT_GT(w.toggles[i]->toolTip().size(), QString(titles[i]).size() + 5);
+        EXPECT_EQ(w.toggles[i]->accessibleName(), w.toggles[i]->toolTip());
+        EXPECT_EQ(w.toggles[i]->toolButtonStyle(), Qt::ToolButtonIconOnly);
     }
     choose(w.toggles[TOOL_TRIANG]);
     EXPECT_FALSE(w.toggles[TOOL_SEL]->isChecked());
