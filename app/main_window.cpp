@@ -6,6 +6,7 @@
 #include "app/file_commands.h"
 #include "app/keyboard.h"
 #include "app/undo_history.h"
+#include "app/window_placement.h"
 #include "canvas/canvas_context.h"
 #include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
@@ -173,6 +174,7 @@ bool start_editor(MainWindow& w)
 {
     w = build_main_dialog();
     if (!w.list) return false;
+    centre_on_first_show(w.dialog);
     w.dialog->show();
     canvas_context_create(w.canvas);
     register_callbacks();
