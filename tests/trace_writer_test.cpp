@@ -224,3 +224,14 @@ TEST(TraceWriter, FullDiskIsQuiet)
     }
     ::close(fd);
 }
+
+// trace() itself: lines longer than its stack buffer go out whole, after the short ones.
+TEST(Trace, LongLineWhole)
+{
+    TraceCapture capture;
+    std::string longer(3000, 'q');
+    trace("\nshort %d", 1);
+    trace("\n%s", longer.c_str());
+    trace("<%d,%d>", -3, 4);
+    EXPECT_EQ(capture.take(), "\nshort 1\n" + longer + "<-3,4>");
+}
