@@ -50,6 +50,7 @@ void TraceWriter::put_dropped_line()
                           static_cast<unsigned long long>(dropped_));
     put(std::string_view(line, static_cast<std::size_t>(n)));
     dropped_ = 0;
+    dropped_line_end_ = appended_;
 }
 
 void TraceWriter::append(std::string_view bytes)
@@ -74,7 +75,10 @@ bool TraceWriter::wait_written(std::chrono::milliseconds limit)
 {
     std::unique_lock<std::mutex> lock(mutex_);
     const std::uint64_t target = appended_;
-    return progress_.wait_for(lock, limit, [&] { return broken_ || finished_ >= target; });
+    // A dropped line still owed is part of what was traced: it says where bytes are missing.
+    return progress_.wait_for(lock, limit, [&] {
+        return broken_ || (dropped_ == 0 && finished_ >= std::max(target, dropped_line_end_));
+    });
 }
 
 bool TraceWriter::broken() const

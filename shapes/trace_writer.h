@@ -31,8 +31,8 @@ public:
 
     void append(std::string_view bytes);
 
-    // Waits until every byte appended before the call is written or discarded, for at most limit.
-    // True when nothing of it is left waiting.
+    // Waits until every byte appended before the call, and the dropped line owed for any refused,
+    // is written or discarded, for at most limit. True when nothing of it is left waiting.
     bool wait_written(std::chrono::milliseconds limit);
 
     bool broken() const;                     // a write failed; output has stopped
@@ -51,6 +51,7 @@ private:
     std::uint64_t appended_ = 0;             // totals since creation, to know what a wait covers
     std::uint64_t finished_ = 0;             // written or discarded
     std::uint64_t dropped_ = 0;              // bytes refused since the last dropped line
+    std::uint64_t dropped_line_end_ = 0;     // appended_ just after the last dropped line
     bool broken_ = false;
     bool stopping_ = false;
     mutable std::mutex mutex_;

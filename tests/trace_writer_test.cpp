@@ -146,27 +146,27 @@ TEST(TraceWriter, DropsBeyondTheBoundAndSaysHowMuch)
 }
 
 // Once the dropped line is written the count starts again; a second stall reports only its own.
+// The first dropped line comes by itself once the buffer empties, with nothing appended after it.
 TEST(TraceWriter, CountsEachStallOnItsOwn)
 {
     Pipe pipe;
     std::size_t filled = fill_pipe(pipe.write);
-    TraceWriter writer(pipe.write, 64);
-    writer.append(std::string(64, 'a'));
+    TraceWriter writer(pipe.write, 100);
+    writer.append(std::string(100, 'a'));
     writer.append("\nlost");  // 5
-    char buffer[4096];
-    std::size_t drained = 0;
+    const std::string first = std::string(filled, 'x') + std::string(100, 'a') + "\n[trace: 5 bytes dropped]";
     std::string got;
-    // Read just the filler and the 64 bytes, so the pipe is empty but not closed.
-    while (drained < filled + 64) {
+    char buffer[4096];
+    while (got.size() < first.size()) {  // the pipe ends up empty, not closed
         ssize_t n = ::read(pipe.read, buffer, sizeof buffer);
         ASSERT_GT(n, 0);
         got.append(buffer, static_cast<std::size_t>(n));
-        drained += static_cast<std::size_t>(n);
     }
-    writer.append("\nback");
+    EXPECT_EQ(got, first);
+
     EXPECT_TRUE(writer.wait_written(30s));
     std::size_t filled_again = fill_pipe(pipe.write);
-    writer.append(std::string(64, 'b'));
+    writer.append(std::string(100, 'b'));
     writer.append("\ngone one");  // 9
     writer.append("\ngone two");  // 9
     std::thread reader([&] { got += read_to_end(pipe.read); });
@@ -175,9 +175,24 @@ TEST(TraceWriter, CountsEachStallOnItsOwn)
     EXPECT_TRUE(writer.wait_written(30s));
     pipe.close_write();
     reader.join();
-    EXPECT_EQ(got, std::string(filled, 'x') + std::string(64, 'a') + "\n[trace: 5 bytes dropped]\nback" +
-                       std::string(filled_again, 'x') + std::string(64, 'b') +
+    EXPECT_EQ(got, first + std::string(filled_again, 'x') + std::string(100, 'b') +
                        "\n[trace: 18 bytes dropped]\nend");
+}
+
+// Waiting for what was written covers the dropped line owed, though nothing came after the drop.
+TEST(TraceWriter, WaitCoversTheDroppedLineOwed)
+{
+    Pipe pipe;
+    std::size_t filled = fill_pipe(pipe.write);
+    TraceWriter writer(pipe.write, 100);
+    writer.append(std::string(100, 'a'));
+    writer.append("\nlost");
+    std::string got;
+    std::thread reader([&] { got = read_to_end(pipe.read); });
+    EXPECT_TRUE(writer.wait_written(30s));
+    pipe.close_write();  // whatever the writer had not written yet fails now and is lost
+    reader.join();
+    EXPECT_EQ(got, std::string(filled, 'x') + std::string(100, 'a') + "\n[trace: 5 bytes dropped]");
 }
 
 // A reader that leaves: no SIGPIPE death, the error is noticed, and the rest is discarded quietly.
