@@ -1,5 +1,7 @@
 #include "tests/test_support.h"
 
+#include "shapes/trace.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -8,13 +10,25 @@
 #include <stdexcept>
 #include <unistd.h>
 
+namespace {
+
+// The trace reaches descriptor 1 from a writer thread: what was traced before a swap of the
+// descriptor must be out first, or it would land in the wrong file.
+void wait_for_trace()
+{
+    if (!trace_wait_written(std::chrono::seconds(30))) throw std::runtime_error("trace not written");
+    std::fflush(stdout);
+}
+
+}  // namespace
+
 TraceCapture::TraceCapture()
 {
     char name[] = "/tmp/quadrix-trace-XXXXXX";
     int fd = mkstemp(name);
     if (fd < 0) throw std::runtime_error("mkstemp");
     path_ = name;
-    std::fflush(stdout);
+    wait_for_trace();
     saved_fd_ = dup(STDOUT_FILENO);
     dup2(fd, STDOUT_FILENO);
     close(fd);
@@ -33,7 +47,7 @@ TraceCapture::~TraceCapture()
 
 std::string TraceCapture::take()
 {
-    std::fflush(stdout);
+    wait_for_trace();
     std::string all = read_all(path_);
     std::string fresh = all.substr(static_cast<size_t>(offset_));
     offset_ = static_cast<long>(all.size());

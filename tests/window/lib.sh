@@ -4,14 +4,84 @@ set -euo pipefail
 
 TRACE=$WORK/trace.txt
 fail() { echo "FAIL: $*"; echo "--- trace:"; cat "$TRACE" 2>/dev/null | tail -c 3000; echo; exit 1; }
+# A failing test leaves neither the program nor its console reader behind.
+end_started() { for pid in ${APP_PID:-} ${READER_PID:-}; do kill "$pid" 2>/dev/null || true; done; }
+trap end_started EXIT
 note() { echo "# $*"; }
 
 start_app() {
   (cd "$WORK" && exec "$QUADRIX" > "$TRACE" 2> "$WORK/stderr.txt") &
   APP_PID=$!
+  wait_main_window
+  wait_trace $'\n Repaint'
+}
+
+wait_main_window() {
   WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^Editor de Objetos$' | head -n 1) \
     || fail "the window did not appear"
+}
+
+# The program's standard output into a pipe read by console_reader.py (READER_PID), which copies
+# it to $TRACE until told to pause or to leave. $1: the pipe size to ask for, 0 for the default.
+start_app_console() {
+  mkfifo "$WORK/console"
+  : > "$TRACE"
+  python3 "$WINDOW_TESTS/console_reader.py" "$WORK/console" "$TRACE" "$WORK/reader" "${1:-0}" \
+    > "$WORK/reader.log" 2>&1 &
+  READER_PID=$!
+  (cd "$WORK" && exec "$QUADRIX" > "$WORK/console" 2> "$WORK/stderr.txt") &
+  APP_PID=$!
+  wait_main_window
   wait_trace $'\n Repaint'
+}
+
+# Stops the reader reading; returns once it reads no more, so later trace stays in the pipe.
+pause_reader() {
+  touch "$WORK/reader.pause"
+  for _ in $(seq 100); do [ -e "$WORK/reader.paused" ] && return 0; sleep 0.1; done
+  fail "the console reader did not pause"
+}
+resume_reader() { rm -f "$WORK/reader.pause"; }
+
+# The reader exits and the pipe has no reader any more, as after `| head` or a closed terminal.
+reader_leaves() {
+  touch "$WORK/reader.leave"
+  wait_reader
+}
+wait_reader() {
+  local status=0
+  wait "$READER_PID" || status=$?
+  READER_PID=
+  [ "$status" = 0 ] || fail "the console reader failed: $(cat "$WORK/reader.log")"
+}
+
+app_running() { kill -0 "$APP_PID" 2>/dev/null; }
+
+# Exit from the menu and the farewell box; the program must end by itself with status 0.
+exit_from_menu() {
+  menu_command e
+  local box status=0
+  box=$(wait_window Quadrix) || fail "no farewell box"
+  xdotool windowfocus --sync "$box"; sleep 0.2
+  xdotool key Return
+  for _ in $(seq 100); do app_running || break; sleep 0.1; done
+  app_running && fail "the program did not end after Exit"
+  wait "$APP_PID" || status=$?
+  APP_PID=
+  [ "$status" = 0 ] || fail "the program ended with status $status"
+}
+
+# The 28 bytes of a rectangle record, in hex, from its traced corners (x1 y1 x2 y2).
+rect_record_hex() {
+  python3 -c 'import struct, sys; v = [int(a) for a in sys.argv[1:]]; \
+    sys.stdout.write(struct.pack("<7i", 0, v[0], v[2], -1, v[1], v[3], -1).hex())' "$@"
+}
+file_hex() { od -An -v -tx1 "$1" | tr -d ' \n'; }
+
+# Waits up to ten seconds for a file to exist.
+wait_file() {
+  for _ in $(seq 100); do [ -e "$1" ] && return 0; sleep 0.1; done
+  return 1
 }
 
 # Waits until the trace contains the text (a bash string, newlines included).
@@ -63,6 +133,7 @@ pixels() { local file=$1; shift; "$SCREEN_GRAB" pixels "$file" "$@"; }
 stop_app() {
   kill "$APP_PID" 2>/dev/null || true
   wait "$APP_PID" 2>/dev/null || true
+  APP_PID=
 }
 
 # Screen position (top-left) of a tool picture, e.g. "rect" or "rect_press"; empty if not shown.
