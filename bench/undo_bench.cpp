@@ -4,6 +4,7 @@
 
 #include "app/undo_history.h"
 #include "canvas/edits.h"
+#include "shapes/trace.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,6 +24,7 @@ class QuietStdout {
 public:
     QuietStdout()
     {
+        trace_wait_written(std::chrono::seconds(5));  // the writer thread is done with the console
         std::fflush(stdout);
         saved_ = dup(STDOUT_FILENO);
         const int null = open("/dev/null", O_WRONLY);
@@ -31,6 +33,7 @@ public:
     }
     ~QuietStdout()
     {
+        trace_wait_written(std::chrono::seconds(5));
         std::fflush(stdout);
         dup2(saved_, STDOUT_FILENO);
         close(saved_);
