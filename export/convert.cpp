@@ -10,6 +10,8 @@
 #include "export/save_file.h"
 #include "shapes/shape_file.h"
 
+#include <QBuffer>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -71,9 +73,13 @@ int convert(const ExportCommand& c)
     PlacedDrawing drawing;
     int code = EXIT_DONE;
     if (!place(c, &list, drawing, code) || !check_vector(c, drawing, code)) return code;
+    // The whole file is made in memory first: a driver that fails leaves the output untouched, and
+    // every write to the disk goes through the one careful writer (libpng, for one, would report
+    // a failed write of its own on standard error).
+    QByteArray bytes;
     std::string reason;
-    const auto write = [&](QIODevice& out, std::string& why) { return c.driver->write(drawing, out, why); };
-    if (!save_atomically(c.output, write, reason)) return fail(EXIT_FAILED, "cannot write " + c.output + ": " + reason);
+    if (!render(*c.driver, drawing, bytes, reason) || !save_atomically(c.output, bytes, reason))
+        return fail(EXIT_FAILED, "cannot write " + c.output + ": " + reason);
     return EXIT_DONE;
 }
 

@@ -1,6 +1,8 @@
 // The table of output languages.
 #include "export/drivers.h"
 
+#include <QBuffer>
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -36,4 +38,11 @@ const Driver* driver_for_file(std::string_view name)
     const size_t dot = base.rfind('.');
     if (dot == std::string_view::npos || dot == 0) return nullptr;
     return find_driver(base.substr(dot + 1));
+}
+
+bool render(const Driver& driver, const PlacedDrawing& d, QByteArray& bytes, std::string& reason)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return driver.write(d, buffer, reason);
 }

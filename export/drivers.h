@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+class QByteArray;
 class QIODevice;
 
 // Writes the drawing onto out; false with a one-phrase reason when it cannot.
@@ -26,5 +27,7 @@ bool write_png(const PlacedDrawing& d, QIODevice& out, std::string& reason);
 
 // The driver of a format name, in any letter case; null for an unknown one.
 const Driver* find_driver(std::string_view format);
+// The whole output file in memory; false with a reason when the driver fails.
+bool render(const Driver& driver, const PlacedDrawing& d, QByteArray& bytes, std::string& reason);
 // The driver the extension of a file name asks for; null when it names none.
 const Driver* driver_for_file(std::string_view name);

@@ -1,7 +1,7 @@
-// The output file through QSaveFile. Unbuffered, so every failed write shows to the writer: on
-// Qt 6.4 commit() does not notice a failure of its own final flush and would rename a truncated
-// file into place. The fsync catches errors the kernel reports only later. No direct-write
-// fallback: writing in place truncates the old file first.
+// The output file through QSaveFile. Unbuffered, so a failed write shows at once: on Qt 6.4
+// commit() does not notice a failure of its own final flush and would rename a truncated file
+// into place. The fsync catches errors the kernel reports only later. No direct-write fallback:
+// writing in place truncates the old file first.
 #include "export/save_file.h"
 
 #include <QFile>
@@ -15,12 +15,12 @@
 
 namespace {
 
-std::string phrase(const QString& text)
+// The system's message for errno, as a phrase: "no space left on device".
+std::string system_reason(int error)
 {
-    std::string s = text.toStdString();
-    if (!s.empty() && s[0] >= 'A' && s[0] <= 'Z' && (s.size() < 2 || !(s[1] >= 'A' && s[1] <= 'Z')))
-        s[0] = char(s[0] - 'A' + 'a');
-    return s.empty() ? "unknown error" : s;
+    std::string s = std::strerror(error);
+    if (!s.empty() && s[0] >= 'A' && s[0] <= 'Z') s[0] = char(s[0] - 'A' + 'a');
+    return s;
 }
 
 bool is_folder(const std::string& name)
@@ -29,10 +29,21 @@ bool is_folder(const std::string& name)
     return stat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+// Every byte, across short writes; errno tells why when it fails.
+bool write_fully(QSaveFile& file, const QByteArray& bytes)
+{
+    for (qint64 done = 0; done < bytes.size();) {
+        errno = 0;
+        const qint64 put = file.write(bytes.constData() + done, bytes.size() - done);
+        if (put <= 0) return false;
+        done += put;
+    }
+    return fsync(file.handle()) == 0;
+}
+
 }  // namespace
 
-bool save_atomically(const std::string& name, const std::function<bool(QIODevice&, std::string&)>& write,
-                     std::string& reason)
+bool save_atomically(const std::string& name, const QByteArray& bytes, std::string& reason)
 {
     if (is_folder(name)) {
         reason = "a folder";
@@ -40,19 +51,8 @@ bool save_atomically(const std::string& name, const std::function<bool(QIODevice
     }
     QSaveFile file(QFile::decodeName(name.c_str()));
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        reason = phrase(file.errorString());
-        return false;
-    }
-    if (!write(file, reason)) {
-        if (file.error() != QFileDevice::NoError) reason = phrase(file.errorString());
-        return false;
-    }
-    if (fsync(file.handle()) != 0) {
-        reason = phrase(QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
-    }
-    if (file.commit()) return true;
-    reason = phrase(file.errorString());
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && write_fully(file, bytes) && file.commit()) return true;
+    reason = errno ? system_reason(errno) : "the file could not be written";
     return false;
 }
