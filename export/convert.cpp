@@ -57,7 +57,7 @@ bool place(const ExportCommand& c, const ObjectList* list, PlacedDrawing& out, i
 // the output file is touched.
 bool check_vector(const ExportCommand& c, const PlacedDrawing& d, int& code)
 {
-    if (c.driver->write == write_png) return true;
+    if (!c.driver->outlines) return true;
     const int i = first_unrepresentable(d);
     if (i < 0) return true;
     code = fail(EXIT_FAILED, "cannot convert " + c.input + " to " + c.driver->format + ": figure " +

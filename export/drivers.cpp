@@ -10,9 +10,9 @@
 namespace {
 
 constexpr std::array<Driver, 3> DRIVERS = {{
-    {"svg", write_svg},
-    {"pdf", write_pdf},
-    {"png", write_png},
+    {"svg", true, write_svg},
+    {"pdf", true, write_pdf},
+    {"png", false, write_png},
 }};
 
 bool same_name(std::string_view a, std::string_view b)

@@ -15,6 +15,7 @@ using DriverWrite = bool (*)(const PlacedDrawing& d, QIODevice& out, std::string
 
 struct Driver {
     const char* format;  // the name --format takes, also the output file's extension
+    bool outlines;       // draws vector outlines (outline.h), which some far figures have none of
     DriverWrite write;
 };
 
