@@ -16,7 +16,6 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -26,7 +25,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr uid_t NOBODY = 65534;
 
 std::string record_bytes(ShapeRecord r)
 {
@@ -86,20 +84,6 @@ int in_child(const std::function<int()>& body)
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// Root ignores file permissions, so permission tests run as nobody.
-bool drop_privileges()
-{
-    if (geteuid() != 0) return true;
-    return setgroups(0, nullptr) == 0 && setgid(NOBODY) == 0 && setuid(NOBODY) == 0 && getuid() == NOBODY;
-}
-
-void give_to_nobody(const std::string& path)
-{
-    if (geteuid() == 0) {
-        ASSERT_EQ(chown(path.c_str(), NOBODY, NOBODY), 0);
-    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <grp.h>
 #include <unistd.h>
 
 namespace {
@@ -71,6 +72,17 @@ TempDir::~TempDir()
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
+}
+
+bool drop_privileges()
+{
+    if (geteuid() != 0) return true;
+    return setgroups(0, nullptr) == 0 && setgid(NOBODY) == 0 && setuid(NOBODY) == 0 && getuid() == NOBODY;
+}
+
+void give_to_nobody(const std::string& path)
+{
+    if (geteuid() == 0 && chown(path.c_str(), NOBODY, NOBODY) != 0) throw std::runtime_error("chown " + path);
 }
 
 std::string read_all(const std::string& path)

@@ -1,4 +1,5 @@
-// Helpers shared by the tests: capturing the console trace, temporary folders, records and bytes.
+// Helpers shared by the tests: capturing the console trace, temporary folders, records and bytes,
+// and acting as an unprivileged user.
 #pragma once
 
 #include "shapes/shape_list.h"
@@ -6,6 +7,8 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+
+#include <sys/types.h>
 
 // Captures what is written to standard output between construction and take().
 class TraceCapture {
@@ -29,6 +32,13 @@ public:
 private:
     std::string path_;
 };
+
+// Root ignores file permissions, so permission tests run their subject as nobody.
+constexpr uid_t NOBODY = 65534;
+// Makes the calling process nobody (in a forked child); true when it is nobody afterwards.
+bool drop_privileges();
+// Gives path to nobody when the tests run as root, so nobody's permissions apply to it.
+void give_to_nobody(const std::string& path);
 
 std::string read_all(const std::string& path);
 void write_all(const std::string& path, const std::string& bytes);

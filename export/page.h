@@ -1,0 +1,47 @@
+// The page a drawing is exported on and the figures as they sit on it. Every output format draws
+// the same placed figures on the same page, so they agree with each other and with the canvas.
+#pragma once
+
+#include "shapes/shape_list.h"
+
+#include <cstdint>
+
+// The editor's canvas at start-up, the page when no other is asked for.
+constexpr int CANVAS_WIDTH = 510;
+constexpr int CANVAS_HEIGHT = 254;
+// Largest side of a page; also keeps a PNG's image within 1 GiB.
+constexpr int MAX_PAGE_SIDE = 16384;
+// Blank pixels on each side of the figures on a fitted page.
+constexpr int FIT_MARGIN = 10;
+
+// A page in pixels; drawing coordinates run from its bottom-left corner, y upwards.
+struct Page {
+    int width = CANVAS_WIDTH;
+    int height = CANVAS_HEIGHT;
+};
+
+// The known figures of a drawing in drawing coordinates of the page, in drawing order.
+struct PlacedDrawing {
+    Page page;
+    ObjectList figures{};
+};
+
+// The bounding box of the known figures' points, both ends inclusive; empty when there is none.
+struct FigureBox {
+    bool empty = true;
+    int64_t xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+};
+
+FigureBox figures_box(const ObjectList* list);
+
+// The size a fitted page needs for box, computed in 64 bits: it may exceed MAX_PAGE_SIDE.
+struct FitSize {
+    int64_t width = 0, height = 0;
+};
+FitSize fit_size(const FigureBox& box);
+
+// The known figures of list on page, unmoved: what the canvas of that size shows.
+PlacedDrawing place_on_page(const ObjectList* list, Page page);
+// The known figures moved so their box starts at (FIT_MARGIN, FIT_MARGIN), on a page of fit_size;
+// an empty drawing gives the canvas page. False when that page would exceed MAX_PAGE_SIDE.
+bool place_fitted(const ObjectList* list, PlacedDrawing& out, FitSize& size);

@@ -1,0 +1,160 @@
+// Fuzz target for the converter: the bytes become a drawing file, the editor's reader loads it,
+// and every driver writes it into memory, on the canvas page and on the fitted page. Besides
+// crashes, sanitizer reports, leaks and hangs, a broken promise aborts: the fitted page and its
+// placement, the PNG's pixels against draw_list, the SVG's markup and element count, the PDF's
+// frame. No application object, as in the real program. Start at LLVMFuzzerTestOneInput.
+#include "canvas/figure_raster.h"
+#include "export/drivers.h"
+#include "export/outline.h"
+#include "export/page.h"
+#include "shapes/shape_file.h"
+#include "toolkit/draw_surface.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QXmlStreamReader>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// A PNG page larger than this is left out: a 16384x16384 image is 1 GiB, past the run's memory.
+constexpr int64_t PNG_PIXEL_LIMIT = int64_t{1} << 22;
+
+void require(bool ok, const char* promise)
+{
+    if (ok) return;
+    std::fprintf(stderr, "\nbroken promise: %s\n", promise);
+    std::abort();
+}
+
+const std::string& scratch_path()
+{
+    static const std::string path = [] {
+        const char* dir = std::getenv("TMPDIR");
+        std::string p = std::string(dir && *dir ? dir : "/tmp") + "/export_fuzz.XXXXXX";
+        const int fd = mkstemp(p.data());
+        require(fd >= 0, "a scratch file can be created");
+        close(fd);
+        return p;
+    }();
+    return path;
+}
+
+void remove_scratch_file() { unlink(scratch_path().c_str()); }
+
+void write_scratch_file(const uint8_t* data, size_t size)
+{
+    const int fd = open(scratch_path().c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    require(fd >= 0, "the scratch file opens");
+    for (size_t done = 0; done < size;) {
+        const ssize_t put = write(fd, data + done, size - done);
+        require(put > 0, "the scratch file takes the whole input");
+        done += static_cast<size_t>(put);
+    }
+    close(fd);
+}
+
+QImage drawn(const PlacedDrawing& d)
+{
+    QImage image(d.page.width, d.page.height, QImage::Format_RGB32);
+    DrawSurface s;
+    s.image = &image;
+    surface_activate(s);
+    draw_list(s, &d.figures);
+    return image;
+}
+
+void check_png(const PlacedDrawing& d)
+{
+    if (int64_t{d.page.width} * d.page.height > PNG_PIXEL_LIMIT) return;
+    QByteArray bytes;
+    std::string reason;
+    require(render(*find_driver("png"), d, bytes, reason), "the PNG driver writes");
+    const QImage back = QImage::fromData(bytes, "PNG").convertToFormat(QImage::Format_RGB32);
+    require(back == drawn(d), "the PNG holds draw_list's pixels");
+}
+
+int drawn_outlines(const PlacedDrawing& d)
+{
+    int n = 0;
+    for (int i = 0; i < list_count(&d.figures); ++i)
+        n += figure_outline(list_get(&d.figures, i), d.page).kind != OutlineKind::None;
+    return n;
+}
+
+// Well-formed markup with one element inside the figures' group per outline.
+void check_svg(const PlacedDrawing& d)
+{
+    QByteArray bytes;
+    std::string reason;
+    require(render(*find_driver("svg"), d, bytes, reason), "the SVG driver writes");
+    QXmlStreamReader xml(bytes);
+    int depth = 0, figures = 0;
+    while (!xml.atEnd()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth == 3) ++figures;
+        if (token == QXmlStreamReader::EndElement) --depth;
+    }
+    require(!xml.hasError(), "the SVG is well-formed XML");
+    require(figures == drawn_outlines(d), "the SVG has one element per outline");
+}
+
+void check_pdf(const PlacedDrawing& d)
+{
+    QByteArray bytes;
+    std::string reason;
+    require(render(*find_driver("pdf"), d, bytes, reason), "the PDF driver writes");
+    require(bytes.startsWith("%PDF-") && bytes.endsWith("%%EOF\n"), "the PDF is framed");
+}
+
+void check_drivers(const PlacedDrawing& d)
+{
+    check_png(d);
+    if (first_unrepresentable(d) >= 0) return;  // the converter refuses vector output here
+    check_svg(d);
+    check_pdf(d);
+}
+
+// A fitted page exactly holds the known figures, moved to the margin.
+void check_fit(const ObjectList* list, const PlacedDrawing& d, bool fitted, const FitSize& size)
+{
+    const FigureBox box = figures_box(list);
+    require(fitted == (size.width <= MAX_PAGE_SIDE && size.height <= MAX_PAGE_SIDE), "fit refuses only oversized pages");
+    if (!fitted) return;
+    const FigureBox placed = figures_box(&d.figures);
+    require(placed.empty == box.empty, "fitting keeps every known figure");
+    if (placed.empty) return;
+    require(placed.xmin == FIT_MARGIN && placed.ymin == FIT_MARGIN, "the figures start at the margin");
+    require(placed.xmax == d.page.width - 1 - FIT_MARGIN && placed.ymax == d.page.height - 1 - FIT_MARGIN,
+            "the page ends a margin past the figures");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    std::atexit(remove_scratch_file);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    write_scratch_file(data, size);
+    ObjectList list{};
+    const int n = list_read_file(scratch_path(), &list);
+    require(n >= 0 && n <= LIST_CAPACITY, "a regular file is read");
+    check_drivers(place_on_page(&list, Page{}));
+    PlacedDrawing fitted;
+    FitSize fit;
+    const bool ok = place_fitted(&list, fitted, fit);
+    check_fit(&list, fitted, ok, fit);
+    if (ok) check_drivers(fitted);
+    return 0;
+}
