@@ -4,6 +4,7 @@
 // placement, the PNG's pixels against draw_list, the SVG's markup and element count, the PDF's
 // frame. No application object, as in the real program. Start at LLVMFuzzerTestOneInput.
 #include "canvas/figure_raster.h"
+#include "fuzz/fuzz_support.h"
 #include "export/drivers.h"
 #include "export/outline.h"
 #include "export/page.h"
@@ -27,39 +28,13 @@ namespace {
 // A PNG page larger than this is left out: a 16384x16384 image is 1 GiB, past the run's memory.
 constexpr int64_t PNG_PIXEL_LIMIT = int64_t{1} << 22;
 
-void require(bool ok, const char* promise)
-{
-    if (ok) return;
-    std::fprintf(stderr, "\nbroken promise: %s\n", promise);
-    std::abort();
-}
-
 const std::string& scratch_path()
 {
-    static const std::string path = [] {
-        const char* dir = std::getenv("TMPDIR");
-        std::string p = std::string(dir && *dir ? dir : "/tmp") + "/export_fuzz.XXXXXX";
-        const int fd = mkstemp(p.data());
-        require(fd >= 0, "a scratch file can be created");
-        close(fd);
-        return p;
-    }();
+    static const std::string path = make_scratch_file("export_fuzz");
     return path;
 }
 
 void remove_scratch_file() { unlink(scratch_path().c_str()); }
-
-void write_scratch_file(const uint8_t* data, size_t size)
-{
-    const int fd = open(scratch_path().c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    require(fd >= 0, "the scratch file opens");
-    for (size_t done = 0; done < size;) {
-        const ssize_t put = write(fd, data + done, size - done);
-        require(put > 0, "the scratch file takes the whole input");
-        done += static_cast<size_t>(put);
-    }
-    close(fd);
-}
 
 QImage drawn(const PlacedDrawing& d)
 {
@@ -146,7 +121,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    write_scratch_file(data, size);
+    write_scratch_file(scratch_path(), data, size);
     ObjectList list{};
     const int n = list_read_file(scratch_path(), &list);
     require(n >= 0 && n <= LIST_CAPACITY, "a regular file is read");

@@ -5,6 +5,7 @@
 // the reader, the hit test or the displacement aborts: those are findings too.
 // Start reading at LLVMFuzzerTestOneInput at the bottom.
 #include "canvas/canvas_context.h"
+#include "fuzz/fuzz_support.h"
 #include "canvas/highlight.h"
 #include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
@@ -52,36 +53,7 @@ FuzzWorld& world()
     return w;
 }
 
-void require(bool ok, const char* promise)
-{
-    if (ok) return;
-    std::fprintf(stderr, "\nbroken promise: %s\n", promise);
-    std::abort();
-}
-
-std::string make_scratch_file()
-{
-    const char* dir = std::getenv("TMPDIR");
-    std::string path = std::string(dir && *dir ? dir : "/tmp") + "/read_file_fuzz.XXXXXX";
-    const int fd = mkstemp(path.data());
-    require(fd >= 0, "a scratch file can be created");
-    close(fd);
-    return path;
-}
-
 void remove_scratch_file() { unlink(world().path.c_str()); }
-
-void write_scratch_file(const uint8_t* data, size_t size)
-{
-    const int fd = open(world().path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    require(fd >= 0, "the scratch file opens");
-    for (size_t done = 0; done < size;) {
-        const ssize_t put = write(fd, data + done, size - done);
-        require(put > 0, "the scratch file takes the whole input");
-        done += static_cast<size_t>(put);
-    }
-    close(fd);
-}
 
 int32_t le32(const uint8_t* p)
 {
@@ -241,7 +213,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     w.list = list_create();
     require(w.list != nullptr, "the list is created");
     set_pointer_attribute(w.canvas, "objetos", w.list);
-    w.path = make_scratch_file();
+    w.path = make_scratch_file("read_file_fuzz");
     std::atexit(remove_scratch_file);
     return 0;
 }
@@ -250,7 +222,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzWorld& w = world();
     reset_interaction_state();
-    write_scratch_file(data, size);
+    write_scratch_file(w.path, data, size);
     const int n = list_read_file(w.path, w.list);
     check_read(w.list, data, size, n);
     require(redraw_all(w.canvas, w.list) == n, "redraw_all draws every figure");

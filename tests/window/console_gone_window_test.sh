@@ -17,14 +17,7 @@ note "the reader left after $seen bytes"
 for x in 20 40 60 80 100; do move_canvas "$x" 30; done
 app_running || fail "the editor died when its console went away (stderr: $(cat "$WORK/stderr.txt"))"
 
-click_tool rect
-drag_canvas 1 60 50 170 110
-menu_command s
-choose_in_file_dialog "$FILE"
-wait_file "$FILE" || fail "Save wrote no file at $FILE"
-expected=$(rect_record_hex 60 $((height - 1 - 50)) 170 $((height - 1 - 110)))
-actual=$(file_hex "$FILE")
-[ "$actual" = "$expected" ] || fail "file bytes $actual, expected $expected"
+draw_and_save_rect "$FILE" "$height"
 
 exit_from_menu
 echo "PASS"

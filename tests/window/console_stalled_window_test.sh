@@ -46,14 +46,7 @@ xdotool key Return
 for _ in $(seq 50); do wait_window_gone "$box" && break; sleep 0.1; done
 wait_window_gone "$box" || fail "the Info box did not close"
 
-click_tool rect
-drag_canvas 1 60 50 170 110
-menu_command s
-choose_in_file_dialog "$FILE"
-wait_file "$FILE" || fail "Save wrote no file at $FILE"
-expected=$(rect_record_hex 60 $((height - 1 - 50)) 170 $((height - 1 - 110)))
-actual=$(file_hex "$FILE")
-[ "$actual" = "$expected" ] || fail "file bytes $actual, expected $expected"
+draw_and_save_rect "$FILE" "$height"
 [ "$(trace_size)" = "$before" ] || fail "the reader read while paused"
 
 # The reader reads again; a move after that is traced after the dropped-bytes line.

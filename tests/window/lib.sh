@@ -78,6 +78,20 @@ rect_record_hex() {
 }
 file_hex() { od -An -v -tx1 "$1" | tr -d ' \n'; }
 
+# Draws the rectangle (60,50)-(170,110) with the real tool, saves it through the dialog as $1 and
+# checks its 28 bytes; $2 is the canvas height the corners are turned into drawing y with.
+draw_and_save_rect() {
+  click_tool rect
+  drag_canvas 1 60 50 170 110
+  menu_command s
+  choose_in_file_dialog "$1"
+  wait_file "$1" || fail "Save wrote no file at $1"
+  local expected actual
+  expected=$(rect_record_hex 60 $(($2 - 1 - 50)) 170 $(($2 - 1 - 110)))
+  actual=$(file_hex "$1")
+  [ "$actual" = "$expected" ] || fail "file bytes $actual, expected $expected"
+}
+
 # Waits up to ten seconds for a file to exist.
 wait_file() {
   for _ in $(seq 100); do [ -e "$1" ] && return 0; sleep 0.1; done
