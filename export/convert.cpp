@@ -7,14 +7,13 @@
 #include "export/drivers.h"
 #include "export/outline.h"
 #include "export/page.h"
-#include "export/save_file.h"
+#include "shapes/atomic_save.h"
 #include "shapes/shape_file.h"
 
 #include <QBuffer>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,13 +25,6 @@ int fail(int code, const std::string& line)
 {
     std::fprintf(stderr, "quadrix-export: %s\n", line.c_str());
     return code;
-}
-
-std::string lowered(const char* text)
-{
-    std::string s = text;
-    if (!s.empty() && s[0] >= 'A' && s[0] <= 'Z') s[0] = char(s[0] - 'A' + 'a');
-    return s;
 }
 
 std::string size_text(int64_t w, int64_t h) { return std::to_string(w) + "x" + std::to_string(h); }
@@ -89,11 +81,11 @@ std::string read_failure(const std::string& name)
 {
     if (name.empty()) return "an empty name";
     struct stat st {};
-    if (stat(name.c_str(), &st) != 0) return lowered(std::strerror(errno));
+    if (stat(name.c_str(), &st) != 0) return system_reason(errno);
     if (S_ISDIR(st.st_mode)) return "a folder";
     if (!S_ISREG(st.st_mode)) return "not a regular file";
     const int fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return lowered(std::strerror(errno));
+    if (fd < 0) return system_reason(errno);
     close(fd);
     return "a read error";
 }

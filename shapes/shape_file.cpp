@@ -1,10 +1,11 @@
-// Drawing files: encoding records as little-endian bytes, the atomic writer and the reader.
+// Drawing files: encoding records as little-endian bytes, the writer and the reader.
 // Start with list_write_file and list_read_file at the bottom; the helpers above them do the bytes
 // and the POSIX calls.
 #include "shapes/shape_file.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "shapes/atomic_save.h"
+
+#include <QByteArray>
 
 #include <array>
 #include <cerrno>
@@ -92,38 +93,16 @@ long read_up_to(int fd, unsigned char* buffer, long cap)
     return total;
 }
 
-// Every byte must reach the temporary file, and the disk, before it may replace the target.
-// Unbuffered, so a short write shows here: on Qt 6.4 QSaveFile::commit() does not notice a
-// failure of its own final flush (seen with a file-size limit) and would rename a truncated file
-// over the old one. The fsync
-// catches errors the kernel reports only later (a full disk on some filesystems).
-bool write_fully(QSaveFile& file, const QByteArray& bytes)
-{
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 put = file.write(bytes.constData() + done, bytes.size() - done);
-        if (put <= 0) return false;
-        done += put;
-    }
-    return fsync(file.handle()) == 0;
-}
-
 }  // namespace
 
-// The new bytes go to a temporary file in the same folder, renamed over the target only once
-// complete; without a commit the QSaveFile destructor discards it. Writing in place when the
-// folder takes no temporary file is deliberately refused: that path truncates the old file
-// first, so a failure half-way would lose the old drawing.
+// The new bytes replace the old file only once complete on disk (shapes/atomic_save.h), so a
+// failure half-way never costs the old drawing.
 int list_write_file(const std::string& name, const ObjectList* list)
 {
     const int n = list_count(list);
     if (!usable_name(name) || n < 0 || n > LIST_CAPACITY) return -1;
-    const QByteArray bytes = encode_records(list, n);
-    QSaveFile file(QFile::decodeName(name.c_str()));
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return -1;
-    if (!write_fully(file, bytes) || !file.commit()) return -1;
-    return n;
+    std::string reason;
+    return save_atomically(name, encode_records(list, n), reason) ? n : -1;
 }
 
 // The bytes land in a scratch buffer and reach the list only when the whole read succeeded.

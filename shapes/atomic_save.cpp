@@ -2,7 +2,7 @@
 // commit() does not notice a failure of its own final flush and would rename a truncated file
 // into place. The fsync catches errors the kernel reports only later. No direct-write fallback:
 // writing in place truncates the old file first.
-#include "export/save_file.h"
+#include "shapes/atomic_save.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -14,14 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-// The system's message for errno, as a phrase: "no space left on device".
-std::string system_reason(int error)
-{
-    std::string s = std::strerror(error);
-    if (!s.empty() && s[0] >= 'A' && s[0] <= 'Z') s[0] = char(s[0] - 'A' + 'a');
-    return s;
-}
 
 bool is_folder(const std::string& name)
 {
@@ -55,4 +47,11 @@ bool save_atomically(const std::string& name, const QByteArray& bytes, std::stri
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && write_fully(file, bytes) && file.commit()) return true;
     reason = errno ? system_reason(errno) : "the file could not be written";
     return false;
+}
+
+std::string system_reason(int error)
+{
+    std::string s = std::strerror(error);
+    if (!s.empty() && s[0] >= 'A' && s[0] <= 'Z') s[0] = char(s[0] - 'A' + 'a');
+    return s;
 }
