@@ -31,7 +31,10 @@ void save_to(ObjectList* list, std::optional<std::string> name)
 {
     if (!name) return;
     if (list_write_file(*name, list) < 0) show_message(MESSAGE_TITLE, WRITE_ERROR);
-    else trace("\nSave.");
+    else {
+        trace("\nSave.");
+        drawing_stored(list);
+    }
 }
 
 void forget_on(QObject* element, ObjectList* list)
@@ -88,6 +91,7 @@ int open_act(QObject* item)
         return IUP_DEFAULT;
     }
     trace("\nOpen.");
+    drawing_stored(list);
     redraw_all(item_canvas(item), list);
     return IUP_DEFAULT;
 }

@@ -5,6 +5,8 @@
 #include "app/canvas_callbacks.h"
 #include "app/file_commands.h"
 #include "app/keyboard.h"
+#include "app/recovery_copy.h"
+#include "app/recovery_offer.h"
 #include "app/undo_history.h"
 #include "app/window_placement.h"
 #include "canvas/canvas_context.h"
@@ -21,6 +23,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -179,5 +182,7 @@ bool start_editor(MainWindow& w)
     canvas_context_create(w.canvas);
     register_callbacks();
     file_name = NO_FILE_NAME;
+    w.recovery = new RecoveryCopy(w.dialog);
+    QTimer::singleShot(0, w.dialog, [recovery = w.recovery, canvas = w.canvas] { offer_left_copy(recovery, canvas); });
     return true;
 }

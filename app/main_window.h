@@ -14,12 +14,14 @@ class QToolButton;
 class QUndoStack;
 class QWidget;
 class Radio;
+class RecoveryCopy;
 
 struct MainWindow {
     QMainWindow* dialog = nullptr;
     CanvasWidget* canvas = nullptr;
     ObjectList* list = nullptr;          // null when memory was short
     QUndoStack* history = nullptr;       // every change of the drawing, for undo and redo
+    RecoveryCopy* recovery = nullptr;    // the copy of changes in no file, for the next start
     Radio* radio = nullptr;
     std::array<QToolButton*, TOOL_COUNT> toggles{};  // one per row of TOOLS, in its order
     QAction* item_new = nullptr;
@@ -39,6 +41,7 @@ QWidget* build_toolbar(MainWindow& w);
 MainWindow build_main_dialog();
 // Registers every callback under its name, in start-up order.
 void register_callbacks();
-// Builds and shows the window, creates the canvas context, binds the callbacks; false (after the
+// Builds and shows the window, creates the canvas context, binds the callbacks, starts the recovery
+// copy and, once the event loop runs, offers a copy left by an ended editor; false (after the
 // list's message) when the figure list could not be allocated.
 bool start_editor(MainWindow& w);

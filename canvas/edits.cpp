@@ -13,6 +13,25 @@ EditListener& listener()
     return fn;
 }
 
+DrawingWatcher& watcher()
+{
+    static DrawingWatcher fn;
+    return fn;
+}
+
+void tell_watcher(const ObjectList* list, bool stored)
+{
+    if (watcher()) watcher()(*list, file_name, stored);
+}
+
+void put_drawing(ObjectList* list, const DrawingState& state)
+{
+    const int n = std::clamp(list_count(&state.list), 0, LIST_CAPACITY);
+    std::copy(state.list.records, state.list.records + n, list->records);
+    list->count = n;
+    file_name = state.file_name;
+}
+
 bool same_drawing(const DrawingState& a, const DrawingState& b)
 {
     const int n = list_count(&a.list);
@@ -27,17 +46,21 @@ bool same_drawing(const DrawingState& a, const DrawingState& b)
 template <class Change>
 auto edit(ObjectList* list, Change change)
 {
-    if (!listener()) return change();
+    if (!listener() && !watcher()) return change();
     const DrawingState before = current_drawing(list);
     auto result = change();
     const DrawingState after = current_drawing(list);
-    if (!same_drawing(before, after)) listener()(before, after);
+    if (same_drawing(before, after)) return result;
+    if (listener()) listener()(before, after);
+    tell_watcher(list, false);
     return result;
 }
 
 }  // namespace
 
 void set_edit_listener(EditListener fn) { listener() = std::move(fn); }
+void set_drawing_watcher(DrawingWatcher fn) { watcher() = std::move(fn); }
+void drawing_stored(const ObjectList* list) { tell_watcher(list, true); }
 
 int insert_rect(ObjectList* list, int xa, int ya, int xb, int yb)
 {
@@ -89,6 +112,14 @@ int open_drawing(ObjectList* list, const std::string& name)
     });
 }
 
+void recover_drawing(ObjectList* list, const DrawingState& state)
+{
+    edit(list, [&] {
+        put_drawing(list, state);
+        return 0;
+    });
+}
+
 DrawingState current_drawing(const ObjectList* list)
 {
     DrawingState state{};
@@ -100,8 +131,6 @@ DrawingState current_drawing(const ObjectList* list)
 
 void restore_drawing(ObjectList* list, const DrawingState& state)
 {
-    const int n = std::clamp(list_count(&state.list), 0, LIST_CAPACITY);
-    std::copy(state.list.records, state.list.records + n, list->records);
-    list->count = n;
-    file_name = state.file_name;
+    put_drawing(list, state);
+    tell_watcher(list, false);
 }

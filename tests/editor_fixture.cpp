@@ -1,5 +1,6 @@
 #include "tests/editor_fixture.h"
 
+#include "app/recovery_copy.h"
 #include "canvas/canvas_context.h"
 #include "canvas/figure_raster.h"
 #include "canvas/highlight.h"
@@ -17,7 +18,16 @@
 
 void EditorTest::SetUp()
 {
+    state_home = std::make_unique<TempDir>();
+    setenv("XDG_STATE_HOME", state_home->path().c_str(), 1);
     reset_interaction_state();
+    set_question_handler([this](const std::string&, const std::string& text) {
+        questions.push_back(text);
+        if (question_answers.empty()) return false;
+        const bool answer = question_answers.front();
+        question_answers.pop_front();
+        return answer;
+    });
     set_message_handler([this](const std::string& title, const std::string& text) {
         message_titles.push_back(title);
         messages.push_back(text);
@@ -43,7 +53,22 @@ void EditorTest::TearDown()
     clear_functions();
     set_message_handler({});
     set_file_dialog_handler({});
+    set_question_handler({});
     reset_interaction_state();
+}
+
+void EditorTest::restart()
+{
+    ObjectList* list = canvas_list(w.canvas);
+    if (w.recovery) w.recovery->wait_written(std::chrono::seconds(5));
+    if (canvas_context(w.canvas)) canvas_context_free(w.canvas);
+    delete w.dialog;
+    list_free(list);
+    clear_functions();
+    reset_interaction_state();
+    ASSERT_TRUE(start_editor(w));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.dialog));
+    settle();
 }
 
 void EditorTest::settle()

@@ -4,10 +4,12 @@
 
 #include "app/main_window.h"
 #include "shapes/shape_list.h"
+#include "tests/test_support.h"
 #include "toolkit/dialogs.h"
 
 #include <QImage>
 #include <deque>
+#include <memory>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -35,7 +37,14 @@ protected:
     // The image the whole drawing gives when redrawn from the list (no highlight, no feedback).
     QImage redrawn_image();
 
+    // Ends the editor without Exit, as a crash would (its recovery copy stays), and starts another,
+    // which offers that copy at once; answers of the question come from question_answers.
+    void restart();
+
     MainWindow w;
+    std::unique_ptr<TempDir> state_home;                 // this case's XDG_STATE_HOME
+    std::vector<std::string> questions;                  // texts of the yes-or-no boxes shown
+    std::deque<bool> question_answers;                   // next answers (Nao when none is left)
     std::vector<std::string> messages;                   // texts of the message boxes shown
     std::vector<std::string> message_titles;             // and their titles
     std::deque<std::optional<std::string>> dialog_answers;  // next answers of the file dialog
