@@ -32,6 +32,8 @@ void new_drawing(ObjectList* list);
 // Open: the figures of file name, which becomes the current file; -1 and no change on failure.
 int open_drawing(ObjectList* list, const std::string& name);
 
-// The drawing as it is now, and put back as it was (undo and redo; the listener is not told).
+// The drawing as it is now.
 DrawingState current_drawing(const ObjectList* list);
-void restore_drawing(ObjectList* list, const DrawingState& state);
+// Puts the figures back as they were (undo and redo; the listener is not told). The file name is
+// not theirs to put back: only a step whose own change renamed the drawing restores file_name.
+void restore_figures(ObjectList* list, const ObjectList& figures);
