@@ -9,7 +9,8 @@
 
 class QObject;
 
-// Asks for a file ("OPEN" or "SAVE" dialog); on OK the path becomes file_name and is returned.
+// Asks for a file ("OPEN" or "SAVE" dialog): the path chosen, or nothing when cancelled. The
+// command that asked decides whether it becomes file_name.
 std::optional<std::string> ask_file_name(FileDialogKind kind);
 
 int AtoNovo(QObject* item);

@@ -24,14 +24,6 @@ void tell_watcher(const ObjectList* list, bool stored)
     if (watcher()) watcher()(*list, file_name, stored);
 }
 
-void put_drawing(ObjectList* list, const DrawingState& state)
-{
-    const int n = std::clamp(list_count(&state.list), 0, LIST_CAPACITY);
-    std::copy(state.list.records, state.list.records + n, list->records);
-    list->count = n;
-    file_name = state.file_name;
-}
-
 bool same_drawing(const DrawingState& a, const DrawingState& b)
 {
     const int n = list_count(&a.list);
@@ -61,6 +53,7 @@ auto edit(ObjectList* list, Change change)
 void set_edit_listener(EditListener fn) { listener() = std::move(fn); }
 void set_drawing_watcher(DrawingWatcher fn) { watcher() = std::move(fn); }
 void drawing_stored(const ObjectList* list) { tell_watcher(list, true); }
+void drawing_restored(const ObjectList* list) { tell_watcher(list, false); }
 
 int insert_rect(ObjectList* list, int xa, int ya, int xb, int yb)
 {
@@ -115,7 +108,8 @@ int open_drawing(ObjectList* list, const std::string& name)
 void recover_drawing(ObjectList* list, const DrawingState& state)
 {
     edit(list, [&] {
-        put_drawing(list, state);
+        restore_figures(list, state.list);
+        file_name = state.file_name;
         return 0;
     });
 }
@@ -129,8 +123,9 @@ DrawingState current_drawing(const ObjectList* list)
     return state;
 }
 
-void restore_drawing(ObjectList* list, const DrawingState& state)
+void restore_figures(ObjectList* list, const ObjectList& figures)
 {
-    put_drawing(list, state);
-    tell_watcher(list, false);
+    const int n = std::clamp(list_count(&figures), 0, LIST_CAPACITY);
+    std::copy(figures.records, figures.records + n, list->records);
+    list->count = n;
 }

@@ -19,13 +19,15 @@ using EditListener = std::function<void(const DrawingState& before, const Drawin
 // Called after every change that left the drawing different; an empty function stops it.
 void set_edit_listener(EditListener listener);
 
-// Told after every change of the drawing, whether made through the door or put back by
-// restore_drawing, with stored false; and with stored true when Save or Open found the current file
-// holding exactly these figures. An empty function stops it. The recovery copy watches this way.
+// Told after every change of the drawing, whether made through the door or put back by undo or
+// redo, with stored false; and with stored true when Save or Open found the current file holding
+// exactly these figures. An empty function stops it. The recovery copy watches this way.
 using DrawingWatcher = std::function<void(const ObjectList& list, const std::string& file_name, bool stored)>;
 void set_drawing_watcher(DrawingWatcher watcher);
 // Save and Open call this once the current file holds exactly the figures of list.
 void drawing_stored(const ObjectList* list);
+// Undo and redo call this once the figures and the file name are back.
+void drawing_restored(const ObjectList* list);
 
 // Append a figure (with its trace line); 0 and no change when the list is full.
 int insert_rect(ObjectList* list, int xa, int ya, int xb, int yb);
@@ -43,6 +45,8 @@ int open_drawing(ObjectList* list, const std::string& name);
 // A drawing brought back from a recovery copy: its figures and the file they belong to.
 void recover_drawing(ObjectList* list, const DrawingState& state);
 
-// The drawing as it is now, and put back as it was (undo and redo; the listener is not told).
+// The drawing as it is now.
 DrawingState current_drawing(const ObjectList* list);
-void restore_drawing(ObjectList* list, const DrawingState& state);
+// Puts the figures back as they were (undo and redo; the listener is not told). The file name is
+// not theirs to put back: only a step whose own change renamed the drawing restores file_name.
+void restore_figures(ObjectList* list, const ObjectList& figures);
