@@ -9,8 +9,18 @@ end_started() { for pid in ${APP_PID:-} ${READER_PID:-}; do kill "$pid" 2>/dev/n
 trap end_started EXIT
 note() { echo "# $*"; }
 
+# Every editor a test starts keeps its recovery copy (and whatever else it might keep) under this
+# test's own scratch home, never the developer's or another test's; editors of one test share it.
+SCRATCH_HOME=$WORK/home
+STATE_DIR=$SCRATCH_HOME/state/quadrix
+SCRATCH_ENV=(env HOME="$SCRATCH_HOME" XDG_STATE_HOME="$SCRATCH_HOME/state" XDG_CONFIG_HOME="$SCRATCH_HOME/config"
+             XDG_DATA_HOME="$SCRATCH_HOME/data" XDG_CACHE_HOME="$SCRATCH_HOME/cache"
+             XDG_RUNTIME_DIR="$SCRATCH_HOME/runtime")
+mkdir -p "$SCRATCH_HOME"/{state,config,data,cache}
+mkdir -p -m 700 "$SCRATCH_HOME/runtime"
+
 start_app() {
-  (cd "$WORK" && exec "$QUADRIX" > "$TRACE" 2> "$WORK/stderr.txt") &
+  (cd "$WORK" && exec "${SCRATCH_ENV[@]}" "$QUADRIX" > "$TRACE" 2> "$WORK/stderr.txt") &
   APP_PID=$!
   wait_main_window
   wait_trace $'\n Repaint'
@@ -29,7 +39,7 @@ start_app_console() {
   python3 "$WINDOW_TESTS/console_reader.py" "$WORK/console" "$TRACE" "$WORK/reader" "${1:-0}" \
     > "$WORK/reader.log" 2>&1 &
   READER_PID=$!
-  (cd "$WORK" && exec "$QUADRIX" > "$WORK/console" 2> "$WORK/stderr.txt") &
+  (cd "$WORK" && exec "${SCRATCH_ENV[@]}" "$QUADRIX" > "$WORK/console" 2> "$WORK/stderr.txt") &
   APP_PID=$!
   wait_main_window
   wait_trace $'\n Repaint'
@@ -191,6 +201,31 @@ wait_window() {
     sleep 0.1
   done
   return 1
+}
+
+# The recovery copies on disk (full paths), oldest first.
+recovery_copies() { ls -1tr "$STATE_DIR"/copy-*.edt 2>/dev/null || true; }
+
+# Waits for the recovery offer and answers it with a key (Return: Sim, Escape: Nao).
+answer_offer() {
+  local box
+  box=$(wait_window Quadrix) || fail "no recovery offer"
+  xdotool windowfocus --sync "$box"; sleep 0.3
+  xdotool key "$1"; sleep 0.3
+  for _ in $(seq 50); do wait_window_gone "$box" && break; sleep 0.1; done
+  xdotool windowfocus --sync "$WID"; sleep 0.2
+}
+
+# True when no window titled Quadrix shows up within $1 seconds.
+no_box_within() {
+  local id
+  for _ in $(seq $(($1 * 10))); do
+    for id in $(xdotool search --onlyvisible --name '^Quadrix$' 2>/dev/null); do
+      [ "$(xdotool getwindowname "$id" 2>/dev/null)" = Quadrix ] && return 1
+    done
+    sleep 0.1
+  done
+  return 0
 }
 
 # Runs an item of the File menu from the keyboard: Alt+F, then the item's mnemonic letter.

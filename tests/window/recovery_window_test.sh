@@ -1,0 +1,75 @@
+# The recovery copy after the hardest end, kill -9, or after SIGINT, SIGTERM or SIGHUP (the
+# argument RECOVERY_END; kill9 by default): draw, Save As, draw two more, undo one, move a figure,
+# end the editor. The next start offers the copy; Return brings back exactly those figures, and
+# Ctrl+S writes them to the file the Save As chose without asking. Exit then leaves no copy, and
+# the start after that offers nothing.
+source "$WINDOW_TESTS/lib.sh"
+
+END=${RECOVERY_END:-kill9}
+FILE=$WORK/first.edt
+keys() { xdotool windowfocus --sync "$WID"; sleep 0.2; xdotool key "$1"; sleep 0.3; }
+inserted() { grep -aoE "Insert rect \\[\\(-?[0-9]+,-?[0-9]+\\),\\(-?[0-9]+,-?[0-9]+\\)\\]" "$TRACE" | sed -n "$1p" | grep -oE -- '-?[0-9]+' | tr '\n' ' '; }
+
+start_app
+find_canvas
+click_tool rect
+wait_trace $'\nRectangulo, modo 1'
+drag_canvas 1 40 40 120 100
+wait_trace $'\n Insert rect ['
+menu_command a
+choose_in_file_dialog "$FILE"
+wait_trace $'\nSave.'
+drag_canvas 1 200 60 300 150
+drag_canvas 1 340 60 420 150
+keys ctrl+z
+wait_trace $'\nUndo.'
+click_tool sel
+drag_canvas 1 250 100 270 130   # the second rectangle moves by (20, 30) on the screen
+read -r a1 a2 a3 a4 <<< "$(inserted 1)"
+read -r b1 b2 b3 b4 <<< "$(inserted 2)"
+expected=$(rect_record_hex "$a1" "$a2" "$a3" "$a4")$(rect_record_hex $((b1 + 20)) $((b2 - 30)) $((b3 + 20)) $((b4 - 30)))
+
+# The change must reach the disk within 100 ms; give it a little more before the end.
+sleep 0.3
+copy=$(recovery_copies | tail -n 1)
+[ -n "$copy" ] || fail "no recovery copy in $STATE_DIR"
+[ "$(file_hex "$copy")" = "$expected" ] || fail "copy bytes $(file_hex "$copy"), expected $expected"
+
+case $END in
+  kill9) signal=KILL; want=137 ;;
+  INT) signal=INT; want=130 ;;
+  TERM) signal=TERM; want=143 ;;
+  HUP) signal=HUP; want=129 ;;
+esac
+started=$(date +%s%N)
+kill -s "$signal" "$APP_PID"
+status=0
+wait "$APP_PID" || status=$?
+APP_PID=
+took=$((($(date +%s%N) - started) / 1000000))
+note "ended by SIG$signal with status $status after $took ms"
+[ "$status" = "$want" ] || fail "status $status after SIG$signal, expected $want"
+[ "$took" -lt 2000 ] || fail "the editor took $took ms to end"
+[ -z "$(xdotool search --onlyvisible --name '^Quadrix$' 2>/dev/null)" ] || fail "a box was left on the screen"
+
+start_app
+answer_offer Return
+wait_trace $'\nRecover.'
+keys ctrl+s
+wait_trace $'\nSave.'
+[ -z "$(xdotool search --onlyvisible --name '^Selecione o arquivo $' 2>/dev/null)" ] || fail "Save asked for a name"
+[ "$(file_hex "$FILE")" = "$expected" ] || fail "saved bytes $(file_hex "$FILE"), expected $expected"
+
+# Unsaved changes, then Exit: the user's own decision, nothing is offered later.
+find_canvas
+click_tool rect
+drag_canvas 1 40 160 100 200
+wait_trace $'\nRectangulo, modo 1'
+sleep 0.3
+[ -n "$(recovery_copies)" ] || fail "no copy of the unsaved rectangle"
+exit_from_menu
+[ -z "$(recovery_copies)" ] || fail "Exit left a copy: $(recovery_copies)"
+start_app
+no_box_within 2 || fail "a box was offered after Exit"
+stop_app
+echo "PASS"
