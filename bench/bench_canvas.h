@@ -39,3 +39,4 @@ void register_rubber_band_benchmarks();
 void register_redraw_benchmarks();
 void register_list_benchmarks();
 void register_undo_benchmarks();
+void register_recovery_benchmarks();

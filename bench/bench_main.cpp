@@ -18,6 +18,7 @@ int main(int argc, char** argv)
     register_redraw_benchmarks();
     register_list_benchmarks();
     register_undo_benchmarks();
+    register_recovery_benchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
