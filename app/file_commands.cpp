@@ -30,8 +30,10 @@ void save_to(ObjectList* list, std::optional<std::string> name)
 {
     if (!name) return;
     file_name = *name;
-    if (list_write_file(*name, list) < 0) show_message(MESSAGE_TITLE, WRITE_ERROR);
-    else {
+    if (list_write_file(*name, list) < 0) {
+        drawing_changed(list);  // renamed all the same: the recovery copy names the new file
+        show_message(MESSAGE_TITLE, WRITE_ERROR);
+    } else {
         trace("\nSave.");
         drawing_stored(list);
     }

@@ -40,7 +40,7 @@ private:
         if (!list) return;
         restore_figures(list, state.list);
         if (renames_) file_name = state.file_name;
-        drawing_restored(list);
+        drawing_changed(list);
         redraw_all(canvas_, list);
         trace("%s", line);
     }

@@ -53,7 +53,7 @@ auto edit(ObjectList* list, Change change)
 void set_edit_listener(EditListener fn) { listener() = std::move(fn); }
 void set_drawing_watcher(DrawingWatcher fn) { watcher() = std::move(fn); }
 void drawing_stored(const ObjectList* list) { tell_watcher(list, true); }
-void drawing_restored(const ObjectList* list) { tell_watcher(list, false); }
+void drawing_changed(const ObjectList* list) { tell_watcher(list, false); }
 
 int insert_rect(ObjectList* list, int xa, int ya, int xb, int yb)
 {

@@ -26,8 +26,9 @@ using DrawingWatcher = std::function<void(const ObjectList& list, const std::str
 void set_drawing_watcher(DrawingWatcher watcher);
 // Save and Open call this once the current file holds exactly the figures of list.
 void drawing_stored(const ObjectList* list);
-// Undo and redo call this once the figures and the file name are back.
-void drawing_restored(const ObjectList* list);
+// Undo and redo, and a Save that renamed the drawing but failed, call this once the figures and
+// the file name are as they now stand.
+void drawing_changed(const ObjectList* list);
 
 // Append a figure (with its trace line); 0 and no change when the list is full.
 int insert_rect(ObjectList* list, int xa, int ya, int xb, int yb);

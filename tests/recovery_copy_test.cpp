@@ -126,6 +126,8 @@ TEST_F(RecoveryCopyTest, TheCopyExistsExactlyWhileChangesAreInNoFile)
              click(Qt::LeftButton, 60, 10);
              click(Qt::LeftButton, 30, 60);
          }, 1, " "},
+        {"a Save As that fails names its file all the same", [&] { save_as(file("missing/c.edt")); }, 1,
+         "missing/c.edt"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
