@@ -15,6 +15,9 @@ SCALE_LIMIT = 1.2         # a 4K step against the same step at 1080p
 REDRAW_LIMIT = 3.0        # redraw_all of 200 figures against one plain fill
 HISTORY_LIMIT = 1.2       # an undo or redo step against one redraw_all of the same drawing
 
+CHANGE_LIMIT_US = 20.0    # the event loop's share of one change, recovery copy included
+DISK_LIMIT_US = 100e3     # a change's recovery copy on disk
+
 TO_US = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}
 
 
@@ -35,6 +38,15 @@ def load(path):
         unit = TO_US[r.get("time_unit", "ns")]
         times[name] = (r["cpu_time"] * unit, r["real_time"] * unit)
     return times
+
+
+def counters(path, name):
+    """The counters of a benchmark's median (or only) run: {} when it did not run."""
+    with open(path) as f:
+        runs = json.load(f)["benchmarks"]
+    chosen = [r for r in runs if r["run_name"] == name and r.get("aggregate_name") in ("median", None)
+              and not r.get("error_occurred")]
+    return chosen[-1] if chosen else {}
 
 
 def verdict(ok):
@@ -86,6 +98,22 @@ def main(path):
         real = t[name][1]
         ok = real < FRAME_BUDGET_US
         lines.append(f"  {name:<40} {real:8.1f} us  {verdict(ok)}")
+        all_ok &= ok
+
+    lines.append("Recovery copy:")
+    change = cpu("recovery_change/200")
+    if change is None:
+        lines.append("  recovery_change/200                      n/a")
+    else:
+        ok = change < CHANGE_LIMIT_US
+        lines.append(f"  {'recovery_change/200 (CPU)':<40} {change:8.2f} us  {verdict(ok)}")
+        all_ok &= ok
+    disk = counters(path, "recovery_change_to_disk/200x100/iterations:1")
+    for key in ("median_us", "worst_us"):
+        if key not in disk:
+            continue
+        ok = disk[key] < DISK_LIMIT_US
+        lines.append(f"  {'change to disk, ' + key[:-3] + ' of 100':<40} {disk[key] / 1e3:8.1f} ms  {verdict(ok)}")
         all_ok &= ok
 
     print("\n".join(lines))
