@@ -9,8 +9,7 @@
 
 int main(int argc, char** argv)
 {
-    // No plugin is needed: PNG's writer is built into QtGui. Without this, the image writer opens
-    // and loads every image-format plugin it finds, a few milliseconds on each PNG export.
+    // PNG's writer is built into QtGui, so no image-format plugin need be searched for and loaded.
     QCoreApplication::setLibraryPaths({});
     return export_main(std::vector<std::string>(argv + 1, argv + argc), QUADRIX_VERSION);
 }
