@@ -1,6 +1,5 @@
-// The output file through QSaveFile. Unbuffered, so a failed write shows at once: on Qt 6.4
-// commit() does not notice a failure of its own final flush and would rename a truncated file
-// into place. The fsync catches errors the kernel reports only later. No direct-write fallback:
+// The output file through QSaveFile. Unbuffered, so a failed write shows at once: commit() may
+// miss a failure of its own final flush and rename a truncated file into place. The fsync catches errors the kernel reports only later. No direct-write fallback:
 // writing in place truncates the old file first.
 #include "shapes/atomic_save.h"
 
