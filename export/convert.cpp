@@ -10,8 +10,6 @@
 #include "shapes/atomic_save.h"
 #include "shapes/shape_file.h"
 
-#include <QBuffer>
-
 #include <cerrno>
 #include <cstdio>
 
@@ -69,8 +67,7 @@ int convert(const ExportCommand& c)
     // every write to the disk goes through the one careful writer (libpng, for one, would report
     // a failed write of its own on standard error).
     std::string bytes, reason;
-    if (!render(*c.driver, drawing, bytes, reason) ||
-        !save_atomically(c.output, QByteArray::fromStdString(bytes), reason))
+    if (!render(*c.driver, drawing, bytes, reason) || !save_atomically(c.output, bytes, reason))
         return fail(EXIT_FAILED, "cannot write " + c.output + ": " + reason);
     return EXIT_DONE;
 }
