@@ -9,8 +9,8 @@ namespace {
 
 const std::array<Driver, 3> DRIVERS = {{
     {"svg", true, &SVG_ENTRIES},
-    {"pdf", true, &PDF_ENTRIES},
-    {"png", false, &PNG_ENTRIES},
+    {"pdf", true, nullptr},
+    {"png", false, nullptr},
 }};
 
 bool same_name(std::string_view a, std::string_view b)
@@ -51,7 +51,9 @@ const Driver* driver_for_file(std::string_view name)
 
 bool render(const Driver& driver, const PlacedDrawing& d, std::string& bytes, std::string& reason)
 {
-    const DriverEntries& e = *driver.entries;
+    const DriverEntries* entries = driver.entries ? driver.entries : qt_driver_entries(driver, reason);
+    if (!entries) return false;
+    const DriverEntries& e = *entries;
     const std::unique_ptr<DriverPage> page = e.begin(d.page, reason);
     if (!page) return false;
     for (int i = 0; i < list_count(&d.figures); ++i) {

@@ -31,15 +31,15 @@ struct DriverEntries {
 struct Driver {
     const char* format;              // the name --format takes, also the output file's extension
     bool outlines;                   // draws vector outlines (outline.h), which some far figures have none of
-    const DriverEntries* entries;
+    const DriverEntries* entries;    // null for the drivers drawn with Qt: see qt_driver_entries
 };
 
-// Text: one element per figure (svg_driver.cpp).
+// Text: one element per figure (svg_driver.cpp); no Qt, linked wherever the table is.
 extern const DriverEntries SVG_ENTRIES;
-// Painted through QPainter onto a QPdfWriter (pdf_driver.cpp).
-extern const DriverEntries PDF_ENTRIES;
-// The canvas's own drawing code on an image, saved by QImageWriter (png_driver.cpp).
-extern const DriverEntries PNG_ENTRIES;
+// The entries of a driver drawn with Qt (PDF, PNG: qt_drivers.h). The editor's library links them
+// (drivers_linked.cpp); the converter loads them from a module only when asked (drivers_loaded.cpp),
+// so converting to SVG never loads Qt. Null, with a one-phrase reason, when they cannot be had.
+const DriverEntries* qt_driver_entries(const Driver& driver, std::string& reason);
 
 // The driver of a format name, in any letter case; null for an unknown one.
 const Driver* find_driver(std::string_view format);

@@ -1,7 +1,7 @@
 // PDF, painted through QPainter onto a QPdfWriter: one stroked path per figure on a page of the
 // drawing's size at 72 dots an inch, so a pixel is a point. No application object is needed:
 // nothing here draws text or asks the window system.
-#include "export/drivers.h"
+#include "export/qt_drivers.h"
 #include "export/outline.h"
 
 #include <QBuffer>

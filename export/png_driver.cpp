@@ -2,7 +2,7 @@
 // size, so the file shows exactly what the editor's canvas of that size shows after a redraw;
 // then written by QImageWriter. The picture is black on white, so it is stored as one bit a
 // pixel: the same pixels, far less to compress.
-#include "export/drivers.h"
+#include "export/qt_drivers.h"
 
 #include "canvas/figure_raster.h"
 #include "toolkit/draw_surface.h"

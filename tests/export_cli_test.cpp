@@ -307,3 +307,41 @@ TEST(ExportWrite, FullDiskLeavesTheOldFile)
         fs::remove(out);
     }
 }
+
+// Guards: a missing or broken driver module crashing the converter, printing more than one line,
+// leaving a file behind, or costing the SVG, which needs no module.
+TEST(ExportModule, MissingOrBrokenModuleFailsPdfAndPngInOneLine)
+{
+    TempDir dir;
+    write_drawing(dir.file("d.edt"), mixed_figures());
+    const std::string program = dir.file("quadrix-export");
+    fs::copy_file(QUADRIX_EXPORT_BINARY, program);
+    const struct {
+        const char* name;
+        std::string module;  // the file beside the program; empty: none
+        std::string reason;
+    } cases[] = {
+        {"missing", "", "driver is missing"},
+        {"not a library", "junk", "driver cannot be loaded"},
+        {"another library", read_all(QUADRIX_EXPORT_BINARY), "driver cannot be loaded"},
+    };
+    for (const auto& c : cases) {
+        fs::remove(dir.file(module_file_name()));
+        if (!c.module.empty()) write_all(dir.file(module_file_name()), c.module);
+        for (const std::string format : {"pdf", "png"}) {
+            const std::string out = dir.file("o." + format);
+            const ExportRun run = run_program(program, {dir.file("d.edt").c_str(), out.c_str()});
+            EXPECT_EQ(run.code, 1) << c.name << " " << format;
+            EXPECT_EQ(run.err.rfind("quadrix-export: cannot write " + out + ": the " + format + " " + c.reason, 0), 0u)
+                << c.name << ": " << run.err;
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+            EXPECT_FALSE(fs::exists(out)) << c.name << " " << format;
+        }
+        const ExportRun svg = run_program(program, {dir.file("d.edt").c_str(), dir.file("o.svg").c_str()});
+        EXPECT_EQ(svg.code, 0) << c.name << svg.err;
+        EXPECT_EQ(read_all(dir.file("o.svg")), [&] {
+            EXPECT_EQ(run_export({dir.file("d.edt").c_str(), dir.file("ref.svg").c_str()}).code, 0);
+            return read_all(dir.file("ref.svg"));
+        }()) << c.name;
+    }
+}
