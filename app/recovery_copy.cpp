@@ -20,7 +20,7 @@ namespace {
 // The project's atomic writer with its fsync, for the note.
 bool save_bytes(const std::string& path, const std::string& bytes, std::string& reason)
 {
-    return save_atomically(path, QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())), reason);
+    return save_atomically(path, bytes, reason);
 }
 
 std::string local(const QString& path) { return QFile::encodeName(path).toStdString(); }

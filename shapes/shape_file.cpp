@@ -5,8 +5,6 @@
 
 #include "shapes/atomic_save.h"
 
-#include <QByteArray>
-
 #include <array>
 #include <cerrno>
 #include <cstdint>
@@ -41,9 +39,9 @@ int32_t get_le32(const unsigned char* in)
     return static_cast<int32_t>(u);
 }
 
-QByteArray encode_records(const ObjectList* list, int n)
+std::string encode_records(const ObjectList* list, int n)
 {
-    QByteArray bytes(n * RECORD_BYTES, '\0');
+    std::string bytes(size_t(n) * RECORD_BYTES, '\0');
     auto* out = reinterpret_cast<unsigned char*>(bytes.data());
     for (int i = 0; i < n; ++i) {
         const Fields fields = record_fields(list_get(list, i));
