@@ -80,12 +80,6 @@ bool RecoveryWriter::wait_done(std::chrono::milliseconds limit)
     return progress_.wait_for(lock, limit, [&] { return done_ >= target; });
 }
 
-std::uint64_t RecoveryWriter::jobs_done() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return done_;
-}
-
 void RecoveryWriter::run()
 {
     std::unique_lock<std::mutex> lock(mutex_);

@@ -39,9 +39,8 @@ public:
     // The copy is to go (the drawing is in its file, or the user is done with it).
     void remove();
     // Waits until everything asked before the call is on disk (or failed), for at most limit.
+    // Called from the thread that calls keep and remove.
     bool wait_done(std::chrono::milliseconds limit);
-    // Writes and removals carried out so far.
-    std::uint64_t jobs_done() const;
 
 private:
     struct Job {
@@ -63,7 +62,7 @@ private:
     std::uint64_t asked_ = 0;                // keep and remove calls so far
     std::uint64_t done_ = 0;                 // of those, carried out or replaced by a later one
     bool stopping_ = false;
-    mutable std::mutex mutex_;
+    std::mutex mutex_;
     std::condition_variable work_;
     std::condition_variable progress_;
     std::thread thread_;                     // last: starts once everything above exists
