@@ -83,13 +83,19 @@ int open_act(QObject* item)
     // The name becomes current only with the drawing read from it: a later Save must not
     // overwrite a file that could not be read.
     file_name = previous;
-    if (open_drawing(list, *name) < 0) {
+    open_named(list, item_canvas(item), *name);
+    return IUP_DEFAULT;
+}
+
+bool open_named(ObjectList* list, CanvasWidget* canvas, const std::string& name)
+{
+    if (open_drawing(list, name) < 0) {
         show_message(MESSAGE_TITLE, READ_ERROR);
-        return IUP_DEFAULT;
+        return false;
     }
     trace("\nOpen.");
-    redraw_all(item_canvas(item), list);
-    return IUP_DEFAULT;
+    redraw_all(canvas, list);
+    return true;
 }
 
 int save_act(QObject* item)

@@ -7,10 +7,16 @@
 #include <optional>
 #include <string>
 
+class CanvasWidget;
 class QObject;
+struct ObjectList;
 
 // Asks for a file ("OPEN" or "SAVE" dialog); on OK the path becomes file_name and is returned.
 std::optional<std::string> ask_file_name(FileDialogKind kind);
+
+// Open once the name is known (the menu's dialog or a dropped file): the drawing read from name
+// with its trace line and redraw, or the read error's message with nothing changed.
+bool open_named(ObjectList* list, CanvasWidget* canvas, const std::string& name);
 
 int AtoNovo(QObject* item);
 int open_act(QObject* item);

@@ -3,7 +3,9 @@
 #include "app/main_window.h"
 
 #include "app/canvas_callbacks.h"
+#include "app/edit_commands.h"
 #include "app/file_commands.h"
+#include "app/file_drop.h"
 #include "app/keyboard.h"
 #include "app/undo_history.h"
 #include "app/window_placement.h"
@@ -59,6 +61,7 @@ QMenu* build_edit_menu(MainWindow& w)
                      [history = w.history, canvas = w.canvas] { redo_step(history, canvas); });
     edit->addAction(w.item_undo);
     edit->addAction(w.item_redo);
+    add_edit_commands(w, edit);
     return edit;
 }
 
@@ -138,6 +141,7 @@ MainWindow build_main_dialog()
     build_menus(w);
     add_menu_shortcuts(w);
     add_canvas_keys(w);
+    accept_dropped_drawings(w);
     auto* central = new QWidget;
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);

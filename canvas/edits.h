@@ -15,7 +15,16 @@ struct DrawingState {
     std::string file_name;
 };
 
-using EditListener = std::function<void(const DrawingState& before, const DrawingState& after)>;
+// What a change was, beyond its before and after: an arrow key's nudge of one figure may join the
+// nudges of that figure just before it into one undo step; every other change stands alone.
+enum class EditKind { Change, Nudge };
+struct EditTag {
+    EditKind kind = EditKind::Change;
+    int figure = -1;  // the figure a nudge moved
+};
+
+using EditListener =
+    std::function<void(const DrawingState& before, const DrawingState& after, const EditTag& tag)>;
 // Called after every change that left the drawing different; an empty function stops it.
 void set_edit_listener(EditListener listener);
 
@@ -31,6 +40,14 @@ void delete_shape(ObjectList* list, int i);
 void new_drawing(ObjectList* list);
 // Open: the figures of file name, which becomes the current file; -1 and no change on failure.
 int open_drawing(ObjectList* list, const std::string& name);
+
+// Append n figures on top, in their order, with no trace line; 0 and no change when they do not
+// all fit.
+int insert_shapes(ObjectList* list, const ShapeRecord* records, int n);
+// Rewrite figure i as an arrow key's nudge (tagged for the listener, see EditTag).
+void nudge_shape(ObjectList* list, int i, ShapeRecord r);
+// Move figure from to slot to (0 is the bottom), keeping the order of the others.
+void reorder_shape(ObjectList* list, int from, int to);
 
 // The drawing as it is now, and put back as it was (undo and redo; the listener is not told).
 DrawingState current_drawing(const ObjectList* list);
