@@ -14,8 +14,6 @@
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
 
-#include <QUndoStack>
-
 
 namespace {
 
@@ -26,10 +24,12 @@ CanvasWidget* item_canvas(QObject* item)
     return get_pointer_attribute<CanvasWidget>(item, "CanvasContext");
 }
 
-// Writes to name, or asks for one first; cancelling writes nothing and says nothing.
+// Writes to name, which becomes the current file even when the write fails, so a later Save
+// tries it again without asking; cancelling the dialog writes nothing and says nothing.
 void save_to(ObjectList* list, std::optional<std::string> name)
 {
     if (!name) return;
+    file_name = *name;
     if (list_write_file(*name, list) < 0) show_message(MESSAGE_TITLE, WRITE_ERROR);
     else trace("\nSave.");
 }
@@ -40,8 +40,7 @@ void forget_on(QObject* element, ObjectList* list)
         set_pointer_attribute(element, "objetos", nullptr);
 }
 
-// After Exit frees the list, no element of the window may still hand it to a late callback, and
-// the history of its changes goes with it.
+// After Exit frees the list, no element of the window may still hand it to a late callback.
 void forget_list(QObject* item, ObjectList* list)
 {
     if (!list) return;
@@ -49,17 +48,13 @@ void forget_list(QObject* item, ObjectList* list)
     while (root->parent()) root = root->parent();
     forget_on(root, list);
     for (QObject* element : root->findChildren<QObject*>()) forget_on(element, list);
-    for (QUndoStack* history : root->findChildren<QUndoStack*>()) history->clear();
 }
 
 }  // namespace
 
 std::optional<std::string> ask_file_name(FileDialogKind kind)
 {
-    std::optional<std::string> value =
-        popup_file_dialog({kind, "Selecione o arquivo ", "*.edt", "Aquivos do Editor "});
-    if (value) file_name = *value;
-    return value;
+    return popup_file_dialog({kind, "Selecione o arquivo ", "*.edt", "Aquivos do Editor "});
 }
 
 int AtoNovo(QObject* item)
@@ -77,16 +72,14 @@ int open_act(QObject* item)
 {
     ObjectList* list = item_list(item);
     if (!list) return IUP_DEFAULT;
-    std::string previous = file_name;
     std::optional<std::string> name = ask_file_name(FileDialogKind::Open);
     if (!name) return IUP_DEFAULT;
-    // The name becomes current only with the drawing read from it: a later Save must not
-    // overwrite a file that could not be read.
-    file_name = previous;
     open_named(list, item_canvas(item), *name);
     return IUP_DEFAULT;
 }
 
+// The name becomes current only with the drawing read from it (open_drawing): a later Save must
+// not overwrite a file that could not be read.
 bool open_named(ObjectList* list, CanvasWidget* canvas, const std::string& name)
 {
     if (open_drawing(list, name) < 0) {

@@ -11,7 +11,8 @@ class CanvasWidget;
 class QObject;
 struct ObjectList;
 
-// Asks for a file ("OPEN" or "SAVE" dialog); on OK the path becomes file_name and is returned.
+// Asks for a file ("OPEN" or "SAVE" dialog): the path chosen, or nothing when cancelled. The
+// command that asked decides whether it becomes file_name.
 std::optional<std::string> ask_file_name(FileDialogKind kind);
 
 // Open once the name is known (the menu's dialog or a dropped file): the drawing read from name

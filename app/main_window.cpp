@@ -45,20 +45,13 @@ QHBoxLayout* row_of(std::initializer_list<QWidget*> widgets)
     return row;
 }
 
-// Undo and Redo come from the history, which keeps their texts and greyed state; a key or a click
-// during a gesture cancels the gesture instead.
+// Undo and Redo follow the history's greyed state; a key or a click during a gesture cancels the
+// gesture instead.
 QMenu* build_edit_menu(MainWindow& w)
 {
     QMenu* edit = new QMenu("&Edit", w.dialog);
-    w.history = create_history(w.dialog, w.canvas);
-    w.item_undo = w.history->createUndoAction(edit, "&Undo");
-    w.item_redo = w.history->createRedoAction(edit, "&Redo");
-    QObject::disconnect(w.item_undo, &QAction::triggered, w.history, &QUndoStack::undo);
-    QObject::disconnect(w.item_redo, &QAction::triggered, w.history, &QUndoStack::redo);
-    QObject::connect(w.item_undo, &QAction::triggered, w.history,
-                     [history = w.history, canvas = w.canvas] { undo_step(history, canvas); });
-    QObject::connect(w.item_redo, &QAction::triggered, w.history,
-                     [history = w.history, canvas = w.canvas] { redo_step(history, canvas); });
+    w.item_undo = create_undo_item(w.history, w.canvas, edit);
+    w.item_redo = create_redo_item(w.history, w.canvas, edit);
     edit->addAction(w.item_undo);
     edit->addAction(w.item_redo);
     add_edit_commands(w, edit);
@@ -67,6 +60,7 @@ QMenu* build_edit_menu(MainWindow& w)
 
 void build_menus(MainWindow& w)
 {
+    w.history = create_history(w.dialog, w.canvas);
     QMenu* file = new QMenu("&File", w.dialog);
     w.item_new = create_item(file, "&New...", "AtoNovo");
     w.item_open = create_item(file, "&Open...", "open_act");
@@ -75,6 +69,8 @@ void build_menus(MainWindow& w)
     w.item_save_as = create_item(file, "Save &As...", "AtoSalvarComo");
     file->addSeparator();
     w.item_exit = create_item(file, "&Exit", "exit_act");
+    // After the Exit command (connected first) has freed the list, its history goes too.
+    QObject::connect(w.item_exit, &QAction::triggered, w.history, &QUndoStack::clear);
     QMenuBar* bar = w.dialog->menuBar();
     bar->addMenu(file);
     bar->addMenu(build_edit_menu(w));

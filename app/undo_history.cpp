@@ -1,14 +1,19 @@
 // One kind of step serves every change: the document is small (5.6 KB), so a step keeps the whole
 // drawing before and after, which is obviously correct for inserts, moves, deletes, New and Open
-// alike. Each step is pushed after its change, so its first redo() does nothing.
+// alike. The file name is put back only by a step whose own change renamed the drawing (New,
+// Open): Save As renames it without a step, and undoing an older insert must not point the next
+// Save at the file of before. Each step is pushed after its change, so its first redo() does
+// nothing.
 #include "app/undo_history.h"
 
 #include "canvas/canvas_context.h"
 #include "canvas/edits.h"
 #include "canvas/gesture.h"
+#include "canvas/interaction_state.h"
 #include "canvas/shape_drawing.h"
 #include "shapes/trace.h"
 
+#include <QAction>
 #include <QUndoStack>
 #include <climits>
 
@@ -17,7 +22,8 @@ namespace {
 class DrawingStep : public QUndoCommand {
 public:
     DrawingStep(CanvasWidget* canvas, const DrawingState& before, const DrawingState& after, const EditTag& tag)
-        : canvas_(canvas), before_(before), after_(after), tag_(tag) {}
+        : canvas_(canvas), before_(before), after_(after), renames_(before.file_name != after.file_name),
+          tag_(tag) {}
 
     // A run of nudges of one figure is one step: each joins the one before it (Qt merges only
     // with the step on top, so any other step between ends the run).
@@ -30,20 +36,22 @@ public:
         return true;
     }
 
-    void undo() override { show(before_, "\nUndo."); }
+    void undo() override { put_back(before_, "\nUndo."); }
     void redo() override
     {
-        if (pushed_) show(after_, "\nRedo.");
+        if (pushed_) put_back(after_, "\nRedo.");
         pushed_ = true;
     }
 
 private:
-    // Through the canvas's "objetos": once Exit has freed the list, nothing is restored.
-    void show(const DrawingState& state, const char* line)
+    // Restores, redraws and traces. Through the canvas's "objetos": once Exit has freed the list,
+    // nothing is restored.
+    void put_back(const DrawingState& state, const char* line)
     {
         ObjectList* list = canvas_list(canvas_);
         if (!list) return;
-        restore_drawing(list, state);
+        restore_figures(list, state.list);
+        if (renames_) file_name = state.file_name;
         redraw_all(canvas_, list);
         trace("%s", line);
     }
@@ -51,6 +59,7 @@ private:
     CanvasWidget* canvas_;
     DrawingState before_;
     DrawingState after_;
+    bool renames_;
     EditTag tag_;
     bool pushed_ = false;
     static constexpr int NUDGE_STEP = 1;
@@ -58,10 +67,11 @@ private:
 
 }  // namespace
 
-// File names are paths, at most PATH_MAX bytes; the rest is the step itself and Qt's share.
-std::size_t step_bytes_max() { return sizeof(DrawingStep) + 2 * PATH_MAX + 256; }
+// The most one step can take: two whole drawings and two file names of at most PATH_MAX bytes, the
+// rest being the step itself and Qt's share.
+constexpr std::size_t STEP_BYTES_MAX = sizeof(DrawingStep) + 2 * PATH_MAX + 256;
 
-int history_step_limit() { return static_cast<int>(HISTORY_BYTES / step_bytes_max()); }
+int history_step_limit() { return static_cast<int>(HISTORY_BYTES / STEP_BYTES_MAX); }
 
 QUndoStack* create_history(QObject* parent, CanvasWidget* canvas)
 {
@@ -72,6 +82,39 @@ QUndoStack* create_history(QObject* parent, CanvasWidget* canvas)
     });
     QObject::connect(history, &QObject::destroyed, [] { set_edit_listener({}); });
     return history;
+}
+
+namespace {
+
+// One Edit item over the history: greyed while the history's can-signal says no, its text the
+// title followed by the step's own text when the step has one.
+template <class Step>
+QAction* history_item(QUndoStack* history, const char* title, bool enabled,
+                      void (QUndoStack::*can_changed)(bool), void (QUndoStack::*text_changed)(const QString&),
+                      QObject* parent, Step step)
+{
+    auto* item = new QAction(QString::fromUtf8(title), parent);
+    item->setEnabled(enabled);
+    QObject::connect(history, can_changed, item, &QAction::setEnabled);
+    QObject::connect(history, text_changed, item, [item, title](const QString& text) {
+        item->setText(text.isEmpty() ? QString::fromUtf8(title) : QString::fromUtf8(title) + ' ' + text);
+    });
+    QObject::connect(item, &QAction::triggered, item, step);
+    return item;
+}
+
+}  // namespace
+
+QAction* create_undo_item(QUndoStack* history, CanvasWidget* canvas, QObject* parent)
+{
+    return history_item(history, "&Undo", history->canUndo(), &QUndoStack::canUndoChanged,
+                        &QUndoStack::undoTextChanged, parent, [history, canvas] { undo_step(history, canvas); });
+}
+
+QAction* create_redo_item(QUndoStack* history, CanvasWidget* canvas, QObject* parent)
+{
+    return history_item(history, "&Redo", history->canRedo(), &QUndoStack::canRedoChanged,
+                        &QUndoStack::redoTextChanged, parent, [history, canvas] { redo_step(history, canvas); });
 }
 
 void undo_step(QUndoStack* history, CanvasWidget* canvas)

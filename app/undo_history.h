@@ -5,18 +5,21 @@
 #include <cstddef>
 
 class CanvasWidget;
+class QAction;
 class QObject;
 class QUndoStack;
 
 // What the history may hold at most, and so how many steps it keeps (oldest dropped first).
 constexpr std::size_t HISTORY_BYTES = 16u << 20;
-// The most one step can take: two whole drawings and their file names.
-std::size_t step_bytes_max();
 int history_step_limit();
 
 // A history owned by parent that records each change of the drawing on canvas; undoing or
 // redoing a step restores it, redraws the canvas and traces "\nUndo." or "\nRedo.".
 QUndoStack* create_history(QObject* parent, CanvasWidget* canvas);
+// The Edit menu's Undo and Redo: greyed while the history has nothing to take back or bring
+// again; each runs undo_step or redo_step.
+QAction* create_undo_item(QUndoStack* history, CanvasWidget* canvas, QObject* parent);
+QAction* create_redo_item(QUndoStack* history, CanvasWidget* canvas, QObject* parent);
 // Undo or redo from the keyboard or the menu: a gesture in progress is cancelled instead.
 void undo_step(QUndoStack* history, CanvasWidget* canvas);
 void redo_step(QUndoStack* history, CanvasWidget* canvas);

@@ -41,12 +41,14 @@ int canvas_y(CanvasWidget* canvas, int y)
     return ctx ? surface_update_y(ctx->surface, y) : y;
 }
 
+void forget_rubber(CanvasContext* ctx) { ctx->rubber_drawn = 0; }
+
 void canvas_clear(CanvasWidget* canvas)
 {
     CanvasContext* ctx = active_context(canvas);
     if (!ctx) return;
     surface_clear(ctx->surface);
-    ctx->rubber_drawn = 0;
+    forget_rubber(ctx);
 }
 
 void canvas_foreground(CanvasWidget* canvas, uint32_t rgb)

@@ -23,6 +23,9 @@ constexpr uint32_t COLOR_BLACK = 0x000000;
 constexpr uint32_t COLOR_RED = 0xFF0000;
 constexpr uint32_t COLOR_BLUE = 0x0000FF;
 
+// No feedback figure outstanding any more: the canvas under it was cleared or redrawn.
+void forget_rubber(CanvasContext* ctx);
+
 // Attaches a new context to the shown canvas as "CanvasContext".
 void canvas_context_create(CanvasWidget* canvas);
 // Frees the context and clears the attribute, so nothing can draw through it afterwards.

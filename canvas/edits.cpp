@@ -126,10 +126,9 @@ DrawingState current_drawing(const ObjectList* list)
     return state;
 }
 
-void restore_drawing(ObjectList* list, const DrawingState& state)
+void restore_figures(ObjectList* list, const ObjectList& figures)
 {
-    const int n = std::clamp(list_count(&state.list), 0, LIST_CAPACITY);
-    std::copy(state.list.records, state.list.records + n, list->records);
+    const int n = std::clamp(list_count(&figures), 0, LIST_CAPACITY);
+    std::copy(figures.records, figures.records + n, list->records);
     list->count = n;
-    file_name = state.file_name;
 }

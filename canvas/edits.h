@@ -49,6 +49,8 @@ void nudge_shape(ObjectList* list, int i, ShapeRecord r);
 // Move figure from to slot to (0 is the bottom), keeping the order of the others.
 void reorder_shape(ObjectList* list, int from, int to);
 
-// The drawing as it is now, and put back as it was (undo and redo; the listener is not told).
+// The drawing as it is now.
 DrawingState current_drawing(const ObjectList* list);
-void restore_drawing(ObjectList* list, const DrawingState& state);
+// Puts the figures back as they were (undo and redo; the listener is not told). The file name is
+// not theirs to put back: only a step whose own change renamed the drawing restores file_name.
+void restore_figures(ObjectList* list, const ObjectList& figures);

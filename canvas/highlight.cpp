@@ -13,8 +13,6 @@ void mark_shape(ObjectList* list, int index, CanvasWidget* canvas)
     selected_index = index;
 }
 
-uint32_t drag_colour(int button) { return button == '1' ? COLOR_RED : COLOR_BLUE; }
-
 void highlight(CanvasWidget* canvas, const ObjectList* list, int index, uint32_t colour)
 {
     canvas_foreground(canvas, colour);

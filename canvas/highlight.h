@@ -11,7 +11,5 @@ class CanvasWidget;
 // Makes index (or -1) the marked and selected figure, first redrawing the old mark in the
 // current colour (black) to remove its highlight.
 void mark_shape(ObjectList* list, int index, CanvasWidget* canvas);
-// The highlight colour of a select drag with button '1' (move) or '3' (stretch).
-uint32_t drag_colour(int button);
 // Draws figure index in colour, then goes back to black.
 void highlight(CanvasWidget* canvas, const ObjectList* list, int index, uint32_t colour);

@@ -1,6 +1,5 @@
 #include "canvas/idle_handlers.h"
 
-#include "canvas/interaction_state.h"
 #include "shapes/trace.h"
 #include "toolkit/callbacks.h"
 
@@ -18,8 +17,4 @@ int motion_trace(CanvasWidget*, int x, int y)
     return IUP_DEFAULT;
 }
 
-void end_gesture()
-{
-    set_function("motion_act", motion_trace);
-    select_drag_button = 0;
-}
+void end_gesture() { set_function("motion_act", motion_trace); }

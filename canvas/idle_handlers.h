@@ -7,5 +7,5 @@ class CanvasWidget;
 int button_trace(CanvasWidget* canvas, int button, int pressed, int x, int y);
 // "motion_act" whenever no drag or triangle is in progress: "<x,y>".
 int motion_trace(CanvasWidget* canvas, int x, int y);
-// Ends whatever gesture owned the pointer: motion goes back to the trace, no select drag runs.
+// Ends whatever gesture owned the pointer: motion goes back to the trace.
 void end_gesture();

@@ -8,8 +8,9 @@ int tri_clicks = 0;
 int grabbed_index = 0;
 int marked_index = -1;
 int selected_index = 0;
-int select_drag_button = 0;
 std::string file_name = NO_FILE_NAME;
+
+void forget_mark() { marked_index = selected_index = -1; }
 
 void reset_interaction_state()
 {
@@ -19,6 +20,5 @@ void reset_interaction_state()
     grabbed_index = 0;
     marked_index = -1;
     selected_index = 0;
-    select_drag_button = 0;
     file_name = NO_FILE_NAME;
 }

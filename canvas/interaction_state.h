@@ -12,10 +12,11 @@ extern int tri_clicks;      // how many of those vertices are complete (0 to 2 b
 extern int grabbed_index;   // figure grabbed by the last select press (0 at start), -1 when it hit nothing
 extern int marked_index;    // figure drawn highlighted, -1 for none
 extern int selected_index;  // figure the select handlers work on (0 at start), -1 after a redraw
-extern int select_drag_button;  // '1' or '3' from the press that grabs to the end of its drag, else 0
 extern std::string file_name;  // current drawing file; NO_FILE_NAME until one is chosen
 
 inline const char* const NO_FILE_NAME = " ";
 
+// No figure marked or selected any more; nothing is drawn (the caller redraws or clears).
+void forget_mark();
 // Back to the state at start-up (tests begin each case here).
 void reset_interaction_state();

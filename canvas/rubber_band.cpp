@@ -33,7 +33,7 @@ void erase_outstanding(CanvasContext* ctx)
 {
     surface_write_mode(ctx->surface, WriteMode::NotXor);
     if (ctx->rubber_drawn) draw_form(ctx->surface, ctx->rubber_kind, ctx->rubber);
-    ctx->rubber_drawn = 0;
+    forget_rubber(ctx);
 }
 
 void rubber_line(CanvasWidget* canvas, int xa, int ya, int xb, int yb)

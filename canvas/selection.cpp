@@ -1,6 +1,7 @@
 // Select and delete tools, in lifecycle order: the press that grabs, the motion that shows where
-// the figure goes, the release that rewrites it. A select drag belongs to the button that started
-// it (select_drag_button): only that button's release ends it. Start reading at select_button.
+// the figure goes, the release that rewrites it. Each select drag is a row of SELECT_DRAGS, and the
+// drag running is the row whose motion handler is registered: only its button's release ends it.
+// Start reading at select_button.
 #include "canvas/selection.h"
 
 #include "canvas/canvas_context.h"
@@ -22,8 +23,39 @@ namespace {
 
 using Displacement = ShapeRecord (*)(const ObjectList*, int, int, int);
 
+// A select drag: the button that starts and ends it, the handler that shows where the figure goes,
+// how the figure is displaced, and its highlight while it is dragged.
+struct SelectDrag {
+    int button;
+    MotionFn motion;
+    Displacement displace;
+    uint32_t colour;
+};
+
+enum SelectDragRow { MOVE, STRETCH };
+const SelectDrag SELECT_DRAGS[] = {
+    {'1', move_motion, shape_translate, COLOR_RED},     // MOVE: every point follows the pointer
+    {'3', stretch_motion, shape_stretch, COLOR_BLUE},  // STRETCH: all but the first point
+};
+
+const SelectDrag* drag_of_button(int button)
+{
+    for (const SelectDrag& drag : SELECT_DRAGS)
+        if (drag.button == button) return &drag;
+    return nullptr;
+}
+
+// The drag in progress, known by its registered motion handler; null when none runs.
+const SelectDrag* running_drag()
+{
+    const MotionFn motion = find_motion("motion_act");
+    for (const SelectDrag& drag : SELECT_DRAGS)
+        if (drag.motion == motion) return &drag;
+    return nullptr;
+}
+
 // Figures and pointers may lie anywhere in int32: sum wide and hold the result at the limits.
-int32_t moved(int32_t v, int64_t d)
+int32_t clamped_sum(int32_t v, int64_t d)
 {
     return static_cast<int32_t>(std::clamp<int64_t>(int64_t{v} + d, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
@@ -36,8 +68,9 @@ ShapeRecord displaced(ShapeRecord r, bool first_too, int px, int py)
     const int64_t dx1 = first_too ? dx : 0, dy1 = first_too ? dy : 0;
     const bool triangle = shape_type(r) == SHAPE_TRIANGLE;
     const int64_t dx3 = triangle ? dx : 0, dy3 = triangle ? dy : 0;
-    return {shape_type(r), moved(shape_x1(r), dx1), moved(shape_x2(r), dx), moved(shape_x3(r), dx3),
-            moved(shape_y1(r), dy1), moved(shape_y2(r), dy), moved(shape_y3(r), dy3)};
+    return {shape_type(r), clamped_sum(shape_x1(r), dx1), clamped_sum(shape_x2(r), dx),
+            clamped_sum(shape_x3(r), dx3), clamped_sum(shape_y1(r), dy1), clamped_sum(shape_y2(r), dy),
+            clamped_sum(shape_y3(r), dy3)};
 }
 
 // The figure the running drag works on, or -1 once a redraw has dropped the selection.
@@ -59,42 +92,41 @@ void grab(CanvasWidget* canvas, ObjectList* list, int button, int x, int y)
     grabbed_index = d;
     mark_shape(list, d, canvas);
     if (d < 0) return;  // empty canvas: the old highlight goes, nothing else
-    if (button != '1' && button != '3') {
+    const SelectDrag* drag = drag_of_button(button);
+    if (!drag) {
         mark_shape(list, -1, canvas);
         return;
     }
-    set_function("motion_act", button == '1' ? move_motion : stretch_motion);
-    select_drag_button = button;
-    highlight(canvas, list, d, drag_colour(button));
+    set_function("motion_act", drag->motion);
+    highlight(canvas, list, d, drag->colour);
     anchor_x = x;
     anchor_y = y;
 }
 
 void drop(CanvasWidget* canvas, ObjectList* list, int button, int x, int y)
 {
-    const int drag = select_drag_button;
-    if (grabbed_index < 0 || drag == 0 || button != drag) return;  // not this drag's release
+    const SelectDrag* drag = running_drag();
+    if (grabbed_index < 0 || !drag || button != drag->button) return;  // not this drag's release
     const int d = dragged_index(list);
     if (d < 0) {
         end_drag(canvas);  // the figure was taken away mid-drag: it stays as it is
         return;
     }
-    const ShapeRecord r = drag == '1' ? shape_translate(list, d, x, y) : shape_stretch(list, d, x, y);
-    replace_shape(list, d, r);
+    replace_shape(list, d, drag->displace(list, d, x, y));
     redraw_all(canvas, list);  // takes the feedback outline and the old place off the canvas
     mark_shape(list, grabbed_index, canvas);
-    highlight(canvas, list, d, drag_colour(drag));
+    highlight(canvas, list, d, drag->colour);
     end_gesture();
 }
 
-int drag_motion(CanvasWidget* canvas, int x, int y, Displacement displace)
+int drag_motion(CanvasWidget* canvas, int x, int y, const SelectDrag& drag)
 {
     y = canvas_y(canvas, y);
     const ObjectList* list = canvas_list(canvas);
     if (!list) return IUP_DEFAULT;
     const int d = dragged_index(list);
     if (d < 0) return IUP_DEFAULT;  // nothing left to follow the pointer; the release ends the drag
-    const ShapeRecord r = displace(list, d, x, y);
+    const ShapeRecord r = drag.displace(list, d, x, y);
     draw_shape_rubber(canvas, shape_type(r), shape_x1(r), shape_x2(r), shape_x3(r), shape_y1(r), shape_y2(r),
                       shape_y3(r));
     return IUP_DEFAULT;
@@ -121,16 +153,18 @@ int select_button(CanvasWidget* canvas, int button, int pressed, int x, int y)
         drop(canvas, list, button, x, y);
         return IUP_DEFAULT;
     }
-    const int drag = select_drag_button;
-    if (drag && button != drag) return IUP_DEFAULT;  // another button during a drag grabs nothing
+    const SelectDrag* drag = running_drag();
+    if (drag && button != drag->button) return IUP_DEFAULT;  // another button during a drag grabs nothing
     if (drag) end_drag(canvas);  // the drag's own release never came: start afresh
     grab(canvas, list, button, x, y);
     return IUP_DEFAULT;
 }
 
-int move_motion(CanvasWidget* canvas, int x, int y) { return drag_motion(canvas, x, y, shape_translate); }
+bool select_drag_running() { return running_drag() != nullptr; }
 
-int stretch_motion(CanvasWidget* canvas, int x, int y) { return drag_motion(canvas, x, y, shape_stretch); }
+int move_motion(CanvasWidget* canvas, int x, int y) { return drag_motion(canvas, x, y, SELECT_DRAGS[MOVE]); }
+
+int stretch_motion(CanvasWidget* canvas, int x, int y) { return drag_motion(canvas, x, y, SELECT_DRAGS[STRETCH]); }
 
 int delete_button(CanvasWidget* canvas, int button, int pressed, int x, int y)
 {

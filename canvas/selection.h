@@ -11,6 +11,8 @@ int select_button(CanvasWidget* canvas, int button, int pressed, int x, int y);
 // "motion_act" during a left or right select drag: the displaced figure's feedback outline.
 int move_motion(CanvasWidget* canvas, int x, int y);
 int stretch_motion(CanvasWidget* canvas, int x, int y);
+// True from the press that grabs a figure to the release of the same button.
+bool select_drag_running();
 // "button_act" of the delete tool: a left press removes the top-most figure under the pointer.
 int delete_button(CanvasWidget* canvas, int button, int pressed, int x, int y);
 

@@ -2,7 +2,7 @@
 #include "canvas/shape_drawing.h"
 
 #include "canvas/canvas_context.h"
-#include "canvas/highlight.h"
+#include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
 
 void draw_shape(CanvasWidget* canvas, ShapeRecord r)
@@ -26,10 +26,10 @@ void draw_shape_rubber(CanvasWidget* canvas, int type, int x1, int x2, int x3, i
 
 int redraw_all(CanvasWidget* canvas, ObjectList* list)
 {
-    mark_shape(list, -1, canvas);
+    forget_mark();  // the highlight goes with the clearing
     if (CanvasContext* ctx = active_context(canvas)) {
         draw_list(ctx->surface, list);
-        ctx->rubber_drawn = 0;
+        forget_rubber(ctx);
     }
     return list ? list_count(list) : 0;
 }

@@ -7,7 +7,6 @@
 
 constexpr int TOOL_IMAGE_WIDTH = 23;
 constexpr int TOOL_IMAGE_HEIGHT = 22;
-constexpr int TOOL_IMAGE_COUNT = 11;
 
 // Each returns a new Format_Indexed8 image whose colour table holds only the entries its
 // palette sets, so every pixel's index is below colorCount().

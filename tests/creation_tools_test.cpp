@@ -5,13 +5,9 @@
 
 #include "canvas/canvas_context.h"
 #include "canvas/canvas_messages.h"
-#include "canvas/creation_tools.h"
 #include "canvas/highlight.h"
-#include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
-#include "canvas/rubber_band.h"
 #include "canvas/shape_drawing.h"
-#include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
 
 #include <QTest>

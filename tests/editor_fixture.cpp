@@ -4,8 +4,6 @@
 #include "canvas/figure_raster.h"
 #include "canvas/highlight.h"
 #include "canvas/interaction_state.h"
-#include "canvas/rubber_band.h"
-#include "canvas/shape_drawing.h"
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
 

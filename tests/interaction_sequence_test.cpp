@@ -1,20 +1,17 @@
 // A long, seeded, random sequence of real handler calls: tool choices, presses, moves and releases
 // with every button (in and far outside the canvas, unmatched and overlapping), repaints and
-// resizes in the middle of drags, New, Open and Save, and the keys: undo, redo, Esc, the tool keys,
-// Delete, Tab, the arrows, the order keys and the clipboard's. After every step the list must be
-// consistent, after every completed action the canvas must show exactly the drawing, and the
-// history must undo to the empty drawing and redo back to the same one.
+// resizes in the middle of drags, New, Open, Save and Save As under several names, and the keys:
+// undo, redo, Esc, the tool keys, Delete, Tab, the arrows, the order keys and the clipboard's.
+// After every step the list must be consistent, after every completed action the canvas must show
+// exactly the drawing, after every Save the file the last Save As or Open chose (or that an undo or
+// redo of New or Open brought back) must hold it, and the history must undo to the empty drawing
+// and redo back to the same one.
 #include "tests/editor_fixture.h"
 #include "tests/test_support.h"
 
 #include "app/undo_history.h"
 #include "canvas/canvas_context.h"
-#include "canvas/highlight.h"
-#include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
-#include "canvas/rubber_band.h"
-#include "canvas/shape_drawing.h"
-#include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
 
 #include <QAction>
@@ -68,11 +65,25 @@ protected:
         return buttons[rng() % 3];
     }
 
+    std::string any_name(const TempDir& dir)
+    {
+        static const char* const names[] = {"a.edt", "c.edt", "d.edt", "missing/b.edt"};
+        return dir.file(names[rng() % 4]);
+    }
+
     void random_step(const TempDir& dir)
     {
-        int kind = int(rng() % 29);
-        // The tool bar and the menus cannot be clicked while a button is held on the canvas.
-        if (held != Qt::NoButton && (kind == 0 || kind == 18 || kind == 19)) kind = 5;
+        const int kind = int(rng() % 29);
+        // The tool bar and the menus cannot be clicked while a button is held on the canvas: the
+        // buttons come up first, as a step of their own.
+        if ((kind == 0 || kind == 18 || kind == 19) && held != Qt::NoButton) {
+            const int index = w.history->index();
+            release_all();
+            if (w.history->index() != index) record_step(index, expected_name);
+        }
+        const int index = w.history->index();
+        std::string chosen = expected_name;  // the file name the step leaves, as the user sees it
+        bool saved = false, undoing = false;
         switch (kind) {
         case 0: choose(w.toggles[rng() % TOOL_COUNT]); break;
         case 1: case 2: case 3: case 4: send(QEvent::MouseButtonPress, any_button(), anywhere()); break;
@@ -81,18 +92,32 @@ protected:
         case 15: send(QEvent::MouseButtonDblClick, any_button(), anywhere()); break;
         case 16: w.canvas->repaint(); break;
         case 17: w.dialog->resize(400 + int(rng() % 300), 250 + int(rng() % 200)); settle(); break;
-        case 18:
-            dialog_answers.push_back(dir.file(rng() % 2 ? "a.edt" : "missing/b.edt"));
-            (rng() % 2 ? w.item_save_as : w.item_save)->trigger();
+        case 18: {
+            const bool as = rng() % 2;
+            dialog_answers.push_back(any_name(dir));
+            if (as || expected_name == NO_FILE_NAME) chosen = *dialog_answers.back();
+            (as ? w.item_save_as : w.item_save)->trigger();
+            saved = true;
             break;
-        case 19:
-            if (rng() % 4 == 0) { w.item_new->trigger(); break; }
-            dialog_answers.push_back(dir.file(rng() % 2 ? "a.edt" : "none.edt"));
+        }
+        case 19: {
+            if (rng() % 4 == 0) {
+                w.item_new->trigger();
+                chosen = NO_FILE_NAME;
+                break;
+            }
+            const std::string name = rng() % 2 ? any_name(dir) : dir.file("none.edt");
+            dialog_answers.push_back(name);
             w.item_open->trigger();
+            if (w.history->index() != index) chosen = name;
             break;
+        }
         case 20: key(Qt::Key_Escape); break;
-        case 21: key(Qt::Key_Z, Qt::ControlModifier); break;
-        case 22: rng() % 2 ? key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier) : key(Qt::Key_Y, Qt::ControlModifier); break;
+        case 21: key(Qt::Key_Z, Qt::ControlModifier); undoing = true; break;
+        case 22:
+            rng() % 2 ? key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier) : key(Qt::Key_Y, Qt::ControlModifier);
+            undoing = true;
+            break;
         case 23: key(TOOL_KEYS[rng() % TOOL_COUNT]); break;
         case 24: key(rng() % 2 ? Qt::Key_Delete : Qt::Key_Backspace); break;
         case 25: rng() % 2 ? key(Qt::Key_Tab) : key(Qt::Key_Backtab, Qt::ShiftModifier); break;
@@ -101,35 +126,81 @@ protected:
         case 28: key(CLIPBOARD_KEYS[rng() % 4], Qt::ControlModifier); break;
         }
         dialog_answers.clear();
+        if (undoing) follow_history(index);
+        else if (w.history->index() != index) record_step(index, chosen);
+        else expected_name = chosen;
+        if (saved) check_saved();
+    }
+
+    // The test's own account of which steps renamed the drawing, parallel to the history: undoing
+    // or redoing one of them, and only those, gives the drawing the other name.
+    struct NameStep {
+        std::string before, after;
+    };
+    std::vector<NameStep> name_steps;
+    std::string expected_name = NO_FILE_NAME;
+
+    void record_step(int index, const std::string& chosen)
+    {
+        ASSERT_EQ(w.history->index(), index + 1);  // one change, one step
+        name_steps.resize(index);
+        name_steps.push_back({expected_name, chosen});
+        expected_name = chosen;
+    }
+
+    void follow_history(int from)
+    {
+        for (int i = from; i > w.history->index(); --i)
+            if (renames(i - 1)) expected_name = name_steps[i - 1].before;
+        for (int i = from; i < w.history->index(); ++i)
+            if (renames(i)) expected_name = name_steps[i].after;
+    }
+    bool renames(int step) const { return name_steps[step].before != name_steps[step].after; }
+
+    // Save writes the current drawing to the expected file (unless it could not: a missing folder).
+    void check_saved()
+    {
+        if (expected_name.find("missing/") != std::string::npos) return;
+        ASSERT_EQ(read_all(expected_name), records()) << expected_name;
     }
 
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(w.dialog, k, mods); }
+
+    void release_all()
+    {
+        for (Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton})
+            if (held & b) send(QEvent::MouseButtonRelease, b, anywhere());
+    }
 
     // Every step undone gives the empty drawing of start-up, every step redone the same drawing
     // again, and the canvas shows the list after each one.
     void check_history()
     {
-        for (Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton})
-            if (held & b) send(QEvent::MouseButtonRelease, b, {5, 5});
+        const int index = w.history->index();
+        release_all();  // a select drag's release may commit a move: a step like any other
+        if (w.history->index() != index) record_step(index, expected_name);
         key(Qt::Key_Escape);
         ASSERT_LT(w.history->count(), history_step_limit());  // else the oldest steps are gone
-        const std::string drawing = records_and_name();
+        const std::string drawing = records();
         const int now = w.history->index();  // steps past it were undone by the sequence itself
         while (w.history->canUndo()) {
             w.history->undo();
+            follow_history(w.history->index() + 1);
             ASSERT_TRUE(image() == redrawn_image());
         }
         EXPECT_EQ(list_count(w.list), 0);
         while (w.history->index() < now) {
             w.history->redo();
+            follow_history(w.history->index() - 1);
             ASSERT_TRUE(image() == redrawn_image());
         }
-        EXPECT_EQ(records_and_name(), drawing);
+        EXPECT_EQ(records(), drawing);
     }
 
-    std::string records_and_name() const
+    // The drawing as a file holds it.
+    std::string records() const
     {
-        std::string out = file_name + "|";
+        std::string out;
         for (int i = 0; i < list_count(w.list); ++i) {
             const ShapeRecord r = list_get(w.list, i);
             for (int32_t v : {r.type, r.x1, r.x2, r.x3, r.y1, r.y2, r.y3}) out += le32(v);

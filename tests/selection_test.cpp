@@ -9,7 +9,6 @@
 #include "canvas/highlight.h"
 #include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
-#include "canvas/rubber_band.h"
 #include "canvas/selection.h"
 #include "canvas/shape_drawing.h"
 #include "toolkit/attributes.h"

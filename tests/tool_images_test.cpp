@@ -119,10 +119,10 @@ TEST(ToolImageTable, ListsTheElevenBuildersInToolBarOrder)
         for (const ToolPicture& entry : tool.pictures) {
             if (!entry.handle) continue;
             listed += std::string(entry.handle) + " " + tool.title + " " + entry.attribute + "\n";
-            ASSERT_LT(i, TOOL_IMAGE_COUNT);
+            ASSERT_LT(i, int(std::size(builders)));
             EXPECT_EQ(entry.build, builders[i++]) << entry.handle;
         }
-    EXPECT_EQ(i, TOOL_IMAGE_COUNT);
+    EXPECT_EQ(i, int(std::size(builders)));
     EXPECT_EQ(listed,
               "sel Sel IMAGE\nsel_press Sel IMPRESS\n"
               "del Del IMAGE\ndel_press Del IMPRESS\ndel_inactive Del IMINACTIVE\n"

@@ -340,9 +340,8 @@ void fill_rect(QImage& img, const QRect& r, uint32_t pixel)
     QImage(first, r.width(), r.height(), img.bytesPerLine(), img.format()).fill(pixel);
 }
 
-// Rows per band of a redraw: a band of about 2 MB stays in a core's cache (4 MB of L2 here) from
-// its clear to its last figure. Measured over 200 figures: 1 MB and 3 MB bands cost a few percent
-// more at 1920x1080 or 3840x2160, 512 KB bands 10 to 15 percent (more figures cut, set up again).
+// Rows per band of a redraw: a band of about 2 MB stays in a core's cache from its clear to its
+// last figure, while larger bands spill and smaller ones cut and set up each figure more often.
 constexpr qsizetype BAND_BYTES = qsizetype{2} << 20;
 
 int band_rows(const QImage& img)

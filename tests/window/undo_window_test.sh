@@ -1,6 +1,7 @@
 # Undo and redo with the real keyboard: of two rectangles drawn, Ctrl+Z takes the second off the
 # screen and Ctrl+Shift+Z brings it back; Save writes both records; New then Ctrl+Z brings the
-# drawing back.
+# drawing back. A third rectangle saved as another file, undone, redone by Ctrl+Y and undone again:
+# Ctrl+S writes that other file, never the first one.
 source "$WINDOW_TESTS/lib.sh"
 
 FILE=$WORK/drawing.edt
@@ -48,5 +49,24 @@ keys ctrl+s
 for _ in $(seq 50); do trace_since "$before" | grep -q 'Save\.' && break; sleep 0.1; done
 trace_since "$before" | grep -q 'Save\.' || fail "Save after undoing New asked for a name or failed"
 [ "$(od -An -v -tx1 "$FILE" | tr -d ' \n')" = "$expected" ] || fail "Save after undoing New wrote other bytes"
+
+SECOND=$WORK/second.edt
+drag_canvas 1 320 40 400 100
+wait_trace $'\n Insert rect [(320,'
+keys ctrl+shift+s
+choose_in_file_dialog "$SECOND"
+wait_file "$SECOND" || fail "Save As wrote no file"
+before=$(trace_size)
+keys ctrl+z
+# Ctrl+Y is ours: X11's own table has only Ctrl+Shift+Z for Redo.
+keys ctrl+y
+for _ in $(seq 50); do trace_since "$before" | grep -q 'Redo\.' && break; sleep 0.1; done
+trace_since "$before" | grep -q 'Redo\.' || fail "Ctrl+Y did not redo"
+keys ctrl+z
+keys ctrl+s
+for _ in $(seq 50); do trace_since "$before" | grep -q 'Save\.' && break; sleep 0.1; done
+trace_since "$before" | grep -q 'Save\.' || fail "Save after the undo asked for a name or failed"
+[ "$(file_hex "$SECOND")" = "$expected" ] || fail "Save after the undo did not write the file of the last Save As"
+[ "$(file_hex "$FILE")" = "$expected" ] || fail "Save after the undo wrote over the earlier file"
 stop_app
 echo "PASS"
