@@ -127,8 +127,8 @@ std::string list_bytes(const ObjectList* list)
 {
     const int n = list_count(list);
     if (n < 0 || n > LIST_CAPACITY) return {};
-    const QByteArray bytes = encode_records(list, n);
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    const auto bytes = encode_records(list, n);
+    return std::string(bytes.data(), bytes.data() + bytes.size());
 }
 
 int list_read_bytes(std::string_view bytes, ObjectList* list)
