@@ -37,7 +37,8 @@ QMimeData* figures_mime_data(const ObjectList& figures)
     FitSize size;
     if (!place_fitted(&figures, placed, size)) return data;
     if (auto svg = fitted_picture(placed, "svg")) data->setData("image/svg+xml", *svg);
-    if (auto png = fitted_picture(placed, "png")) {
+    const bool small_enough = int64_t{placed.page.width} * placed.page.height <= MAX_CLIPBOARD_PIXELS;
+    if (auto png = small_enough ? fitted_picture(placed, "png") : std::nullopt) {
         data->setImageData(QImage::fromData(*png, "PNG"));  // the other picture types a program asks for
         data->setData("image/png", *png);                 // and the converter's own bytes for PNG
     }

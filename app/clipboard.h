@@ -5,6 +5,7 @@
 
 #include "shapes/shape_list.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -12,8 +13,12 @@ class QMimeData;
 
 inline const char* const FIGURES_MIME = "application/x-quadrix-drawing";
 
+// The largest PNG a Copy makes: figures spread over a page of more pixels than a 4K screen twice
+// over would hold up the window for seconds and a gigabyte, so that picture is left out.
+constexpr int64_t MAX_CLIPBOARD_PIXELS = 4096 * 4096;
+
 // Every form of figures; a picture form the converter would refuse (a page past its largest
-// side, an ellipse no outline carries) is left out rather than made different.
+// side, an ellipse no outline carries) or too large a PNG is left out rather than made different.
 QMimeData* figures_mime_data(const ObjectList& figures);
 // Puts figures on the system clipboard.
 void copy_to_clipboard(const ObjectList& figures);

@@ -276,3 +276,22 @@ TEST_F(EditCommandsTest, MenuItemsShowTheirKeys)
         EXPECT_TRUE(item->shortcuts().contains(QKeySequence(shown)));
     }
 }
+
+// Guards: a Copy of figures far apart making a picture of hundreds of megabytes, or losing the
+// figures themselves with it.
+TEST_F(EditCommandsTest, FiguresFarApartAreCopiedWithoutTheirPng)
+{
+    struct Case {
+        int far;  // the second figure's corner, in both directions
+        bool png;
+    };
+    for (const Case& c : {Case{4000, true}, Case{6000, false}}) {
+        SCOPED_TRACE(c.far);
+        load(rects({{0, 0, 10, 10}, {c.far - 10, c.far - 10, c.far, c.far}}));
+        key(Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        EXPECT_EQ(data->hasFormat("image/png"), c.png);
+        EXPECT_TRUE(data->hasFormat("image/svg+xml"));
+        EXPECT_EQ(data->data(FIGURES_MIME).toStdString(), records_of(w.list));
+    }
+}
