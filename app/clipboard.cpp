@@ -20,10 +20,9 @@ std::optional<QByteArray> fitted_picture(const PlacedDrawing& d, const char* for
 {
     const Driver* driver = find_driver(format);
     if (!driver || (driver->outlines && first_unrepresentable(d) >= 0)) return std::nullopt;
-    QByteArray bytes;
-    std::string reason;
+    std::string bytes, reason;
     if (!render(*driver, d, bytes, reason)) return std::nullopt;
-    return bytes;
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 }  // namespace

@@ -1,25 +1,6 @@
 // Figures as pixels: each kind of figure reduced to one surface primitive and its arguments.
 #include "canvas/figure_raster.h"
 
-#include <algorithm>
-#include <cstdlib>
-
-void rect_form(int64_t out[4], int xa, int ya, int xb, int yb)
-{
-    out[0] = std::min(xa, xb);
-    out[1] = std::min(ya, yb);
-    out[2] = std::max(xa, xb);
-    out[3] = std::max(ya, yb);
-}
-
-void ellipse_form(int64_t out[4], int xa, int ya, int xb, int yb)
-{
-    out[0] = (int64_t{xa} + xb) / 2;
-    out[1] = (int64_t{ya} + yb) / 2;
-    out[2] = std::llabs(int64_t{xb} - xa);
-    out[3] = std::llabs(int64_t{yb} - ya);
-}
-
 void draw_form(DrawSurface& s, Primitive kind, const int64_t* f)
 {
     switch (kind) {
@@ -33,12 +14,6 @@ void draw_form(DrawSurface& s, Primitive kind, const int64_t* f)
         break;
     }
     }
-}
-
-bool known_shape(ShapeRecord r)
-{
-    const int type = shape_type(r);
-    return type == SHAPE_RECT || type == SHAPE_ELLIPSE || type == SHAPE_TRIANGLE;
 }
 
 void draw_record(DrawSurface& s, ShapeRecord r)

@@ -2,6 +2,7 @@
 // drawing with these, and so does the converter, so a file and the screen cannot disagree.
 #pragma once
 
+#include "shapes/figure_form.h"
 #include "shapes/shape_list.h"
 #include "toolkit/draw_surface.h"
 
@@ -10,16 +11,10 @@
 // The surface primitive a figure is drawn with; a form is that primitive's arguments.
 enum class Primitive { Line, Rect, Ellipse, Triangle };
 
-// A rectangle's form: its min/max box (xmin, ymin, xmax, ymax).
-void rect_form(int64_t out[4], int xa, int ya, int xb, int yb);
-// An ellipse's form: centre (truncated midpoint) and full width and height.
-void ellipse_form(int64_t out[4], int xa, int ya, int xb, int yb);
 // Draws a form in the surface's current mode and colour: a line as x1, y1, x2, y2, a triangle
 // as its three vertices.
 void draw_form(DrawSurface& s, Primitive kind, const int64_t* form);
 
-// Rectangle, ellipse or triangle; any other type is kept in the list but never drawn or hit.
-bool known_shape(ShapeRecord r);
 // One figure of the list drawn for good in replace mode; a triangle as its three edges.
 void draw_record(DrawSurface& s, ShapeRecord r);
 // The whole drawing on a white surface, slot 0 first; the surface must be activated.

@@ -61,13 +61,13 @@ int32_t clamped_sum(int32_t v, int64_t d)
                                                     std::numeric_limits<int32_t>::max()));
 }
 
-// The third point moves only for a triangle: the others keep their -1 there.
+// The third point moves only where the figure has one: the others keep their -1 there.
 ShapeRecord displaced(ShapeRecord r, bool first_too, int px, int py)
 {
     const int64_t dx = int64_t{px} - anchor_x, dy = int64_t{py} - anchor_y;
     const int64_t dx1 = first_too ? dx : 0, dy1 = first_too ? dy : 0;
-    const bool triangle = shape_type(r) == SHAPE_TRIANGLE;
-    const int64_t dx3 = triangle ? dx : 0, dy3 = triangle ? dy : 0;
+    const bool third = uses_third_point(r);
+    const int64_t dx3 = third ? dx : 0, dy3 = third ? dy : 0;
     return {shape_type(r), clamped_sum(shape_x1(r), dx1), clamped_sum(shape_x2(r), dx),
             clamped_sum(shape_x3(r), dx3), clamped_sum(shape_y1(r), dy1), clamped_sum(shape_y2(r), dy),
             clamped_sum(shape_y3(r), dy3)};

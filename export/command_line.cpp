@@ -2,7 +2,19 @@
 // ends them, for a file whose name starts with a dash. Start at parse_command_line at the bottom.
 #include "export/command_line.h"
 
+#include <cctype>
+
 namespace {
+
+const std::string SIDES = "1 to " + std::to_string(MAX_PAGE_SIDE);
+
+// The formats' names in capitals, as a sentence names them: "SVG, PDF or PNG".
+std::string upper_names()
+{
+    std::string s = format_names(", ", " or ");
+    for (char& c : s) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return s.replace(s.rfind(" OR "), 4, " or ");
+}
 
 // Digits only, at most five of them (MAX_PAGE_SIDE has five), so no value can overflow.
 std::optional<int> side(std::string_view text)
@@ -48,14 +60,14 @@ bool take_option(const std::vector<std::string>& args, size_t& i, ExportCommand&
         const std::optional<std::string> v = value_of(args, i, "--size");
         if (!v) return c = usage("--size needs a size such as 1920x1080"), false;
         const std::optional<Page> p = parse_size(*v);
-        if (!p) return c = usage("bad size '" + *v + "': WxH, each side 1 to 16384"), false;
+        if (!p) return c = usage("bad size '" + *v + "': WxH, each side " + SIDES), false;
         c.size = *p;
         sized = true;
     } else if (is_option(a, "--format")) {
         const std::optional<std::string> v = value_of(args, i, "--format");
-        if (!v) return c = usage("--format needs one of svg, pdf, png"), false;
+        if (!v) return c = usage("--format needs one of " + format_names(", ", ", ")), false;
         c.driver = find_driver(*v);
-        if (!c.driver) return c = usage("unknown format '" + *v + "': svg, pdf or png"), false;
+        if (!c.driver) return c = usage("unknown format '" + *v + "': " + format_names(", ", " or ")), false;
     } else {
         return c = usage("unknown option '" + a + "'"), false;
     }
@@ -70,7 +82,7 @@ ExportCommand finish(ExportCommand c, const std::vector<std::string>& names, boo
     if (names.size() > 2) return usage("one drawing and one output file, not " + std::to_string(names.size()) + " names");
     c.input = names[0], c.output = names[1];
     if (!c.driver) c.driver = driver_for_file(c.output);
-    if (!c.driver) return usage("cannot tell the format of '" + c.output + "': name it .svg, .pdf or .png, or use --format");
+    if (!c.driver) return usage("cannot tell the format of '" + c.output + "': name it " + format_names(", ", " or ", ".") + ", or use --format");
     c.page = fit ? PageChoice::Fit : sized ? PageChoice::Size : PageChoice::Canvas;
     c.action = Action::Convert;
     return c;
@@ -109,16 +121,18 @@ ExportCommand parse_command_line(const std::vector<std::string>& args)
     return finish(c, names, fit, sized);
 }
 
-const char* usage_text()
+std::string usage_text()
 {
-    return "Usage: quadrix-export [--fit | --size WxH] [--format svg|pdf|png] DRAWING OUTPUT\n"
-           "Converts a Quadrix drawing (.edt) to SVG, PDF or PNG, the format given by OUTPUT's\n"
+    const std::string names = format_names(", ", " or ");
+    return "Usage: quadrix-export [--fit | --size WxH] [--format " + format_names("|", "|") + "] DRAWING OUTPUT\n"
+           "Converts a Quadrix drawing (.edt) to " + upper_names() + ", the format given by OUTPUT's\n"
            "extension unless --format names it.\n"
            "\n"
-           "  --size WxH     a page of W by H pixels (1 to 16384 each), instead of the editor's\n"
-           "                 510x254 canvas at start-up\n"
-           "  --fit          a page just around the figures, with a 10-pixel margin\n"
-           "  --format NAME  svg, pdf or png, whatever OUTPUT is called\n"
+           "  --size WxH     a page of W by H pixels (" + SIDES + " each), instead of the editor's\n"
+           "                 " + std::to_string(CANVAS_WIDTH) + "x" + std::to_string(CANVAS_HEIGHT) +
+           " canvas at start-up\n"
+           "  --fit          a page just around the figures, with a " + std::to_string(FIT_MARGIN) + "-pixel margin\n"
+           "  --format NAME  " + names + ", whatever OUTPUT is called\n"
            "  --help         this text\n"
            "  --version      the program's name and version\n"
            "\n"

@@ -26,4 +26,4 @@ ExportCommand parse_command_line(const std::vector<std::string>& args);
 // "WxH" with each side 1 to MAX_PAGE_SIDE, digits only; nothing for anything else.
 std::optional<Page> parse_size(std::string_view text);
 // The --help text.
-const char* usage_text();
+std::string usage_text();

@@ -10,8 +10,6 @@
 #include "shapes/atomic_save.h"
 #include "shapes/shape_file.h"
 
-#include <QBuffer>
-
 #include <cerrno>
 #include <cstdio>
 
@@ -68,8 +66,7 @@ int convert(const ExportCommand& c)
     // The whole file is made in memory first: a driver that fails leaves the output untouched, and
     // every write to the disk goes through the one careful writer (libpng, for one, would report
     // a failed write of its own on standard error).
-    QByteArray bytes;
-    std::string reason;
+    std::string bytes, reason;
     if (!render(*c.driver, drawing, bytes, reason) || !save_atomically(c.output, bytes, reason))
         return fail(EXIT_FAILED, "cannot write " + c.output + ": " + reason);
     return EXIT_DONE;
@@ -94,7 +91,7 @@ int export_main(const std::vector<std::string>& args, const char* version)
 {
     const ExportCommand c = parse_command_line(args);
     switch (c.action) {
-    case Action::Help: std::fputs(usage_text(), stdout); return EXIT_DONE;
+    case Action::Help: std::fputs(usage_text().c_str(), stdout); return EXIT_DONE;
     case Action::Version: std::printf("quadrix-export %s\n", version); return EXIT_DONE;
     case Action::Usage: return fail(EXIT_USAGE, c.problem + " (see --help)");
     case Action::Convert: break;

@@ -1,7 +1,5 @@
-// The table of output languages.
+// The table of output languages and the one loop that drives them.
 #include "export/drivers.h"
-
-#include <QBuffer>
 
 #include <algorithm>
 #include <array>
@@ -9,10 +7,10 @@
 
 namespace {
 
-constexpr std::array<Driver, 3> DRIVERS = {{
-    {"svg", true, write_svg},
-    {"pdf", true, write_pdf},
-    {"png", false, write_png},
+const std::array<Driver, 3> DRIVERS = {{
+    {"svg", true, &SVG_ENTRIES},
+    {"pdf", true, nullptr},
+    {"png", false, nullptr},
 }};
 
 bool same_name(std::string_view a, std::string_view b)
@@ -20,6 +18,17 @@ bool same_name(std::string_view a, std::string_view b)
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
+}
+
+// The entry drawing a figure of this type; null for a type no driver draws.
+DrawFigure entry_for(const DriverEntries& e, int type)
+{
+    switch (type) {
+    case SHAPE_RECT: return e.rect;
+    case SHAPE_ELLIPSE: return e.ellipse;
+    case SHAPE_TRIANGLE: return e.triangle;
+    default: return nullptr;
+    }
 }
 
 }  // namespace
@@ -40,9 +49,26 @@ const Driver* driver_for_file(std::string_view name)
     return find_driver(base.substr(dot + 1));
 }
 
-bool render(const Driver& driver, const PlacedDrawing& d, QByteArray& bytes, std::string& reason)
+bool render(const Driver& driver, const PlacedDrawing& d, std::string& bytes, std::string& reason)
 {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    return driver.write(d, buffer, reason);
+    const DriverEntries* entries = driver.entries ? driver.entries : qt_driver_entries(driver, reason);
+    if (!entries) return false;
+    const DriverEntries& e = *entries;
+    const std::unique_ptr<DriverPage> page = e.begin(d.page, reason);
+    if (!page) return false;
+    for (int i = 0; i < list_count(&d.figures); ++i) {
+        const ShapeRecord r = list_get(&d.figures, i);
+        if (const DrawFigure draw = entry_for(e, shape_type(r))) draw(*page, r);
+    }
+    return e.end(*page, bytes, reason);
+}
+
+std::string format_names(std::string_view between, std::string_view last, std::string_view prefix)
+{
+    std::string out;
+    for (size_t i = 0; i < DRIVERS.size(); ++i) {
+        if (i > 0) out += i + 1 == DRIVERS.size() ? last : between;
+        out.append(prefix).append(DRIVERS[i].format);
+    }
+    return out;
 }

@@ -2,15 +2,10 @@
 // whole run is export_main in export/convert.cpp.
 #include "export/convert.h"
 
-#include <QCoreApplication>
-
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv)
 {
-    // No plugin is needed: PNG's writer is built into QtGui. Without this, the image writer opens
-    // and loads every image-format plugin it finds, a few milliseconds on each PNG export.
-    QCoreApplication::setLibraryPaths({});
     return export_main(std::vector<std::string>(argv + 1, argv + argc), QUADRIX_VERSION);
 }

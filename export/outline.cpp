@@ -1,9 +1,9 @@
 // From figures to vector outlines: the same boxes the raster uses, turned into rows from the top,
 // with figures that leave the page entirely dropped and far-reaching ones clipped to the guard
-// band. Start at figure_outline at the bottom.
+// band. The three outline functions are at the bottom.
 #include "export/outline.h"
 
-#include "canvas/figure_raster.h"
+#include "shapes/figure_form.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,25 +40,6 @@ Outline boxed(OutlineKind kind, int64_t left, int64_t top, int64_t right, int64_
     return o;
 }
 
-// A rectangle clamped to the guard band keeps its visible part exactly: only its edges beyond the
-// band move, and they stay off the page. A flat one is a line (or a point), which a zero-sized
-// SVG <rect> would not draw, so it becomes a two-point polygon.
-Outline rect_outline(ShapeRecord r, Page page)
-{
-    int64_t f[4];
-    rect_form(f, shape_x1(r), shape_y1(r), shape_x2(r), shape_y2(r));
-    const int64_t top = page.height - 1 - f[3], bottom = page.height - 1 - f[1];
-    if (!meets(page_band(page), f[0], top, f[2], bottom)) return {};
-    const Band g = guard_band(page);
-    Outline o = boxed(OutlineKind::Rect, std::max(f[0], g.left), std::max(top, g.top), std::min(f[2], g.right),
-                      std::min(bottom, g.bottom));
-    if (o.left != o.right && o.top != o.bottom) return o;
-    o.kind = OutlineKind::Polygon;
-    o.points = 2;
-    o.x[0] = o.left, o.y[0] = o.top, o.x[1] = o.right, o.y[1] = o.bottom;
-    return o;
-}
-
 // Whether the page, widened by two pixels, lies wholly inside the ellipse, where no pixel of the
 // outline can reach it. The ellipse is convex, so the four corners decide.
 bool page_inside_ellipse(const Outline& e, Page page)
@@ -71,20 +52,6 @@ bool page_inside_ellipse(const Outline& e, Page page)
             if (u * u + v * v >= 0.99) return false;
         }
     return true;
-}
-
-// The box surface_arc draws in: from xc - w/2 to xc - w/2 + w. Zero-sized ellipses draw nothing.
-Outline ellipse_outline(ShapeRecord r, Page page)
-{
-    int64_t f[4];
-    ellipse_form(f, shape_x1(r), shape_y1(r), shape_x2(r), shape_y2(r));
-    if (f[2] == 0 || f[3] == 0) return {};
-    const int64_t left = f[0] - f[2] / 2, ymin = f[1] - f[3] / 2;
-    const int64_t top = page.height - 1 - (ymin + f[3]), bottom = page.height - 1 - ymin;
-    const Outline o = boxed(OutlineKind::Ellipse, left, top, left + f[2], bottom);
-    if (!meets(page_band(page), o.left, o.top, o.right, o.bottom) || page_inside_ellipse(o, page)) return {};
-    if (!within(guard_band(page), o.left, o.top, o.right, o.bottom)) return boxed(OutlineKind::TooFar, 0, 0, 0, 0);
-    return o;
 }
 
 struct Point {
@@ -121,6 +88,41 @@ int clip_to_band(Point* p, int n, const Band& g)
     return n;
 }
 
+}  // namespace
+
+// A rectangle clamped to the guard band keeps its visible part exactly: only its edges beyond the
+// band move, and they stay off the page. A flat one is a line (or a point), which a zero-sized
+// SVG <rect> would not draw, so it becomes a two-point polygon.
+Outline rect_outline(ShapeRecord r, Page page)
+{
+    int64_t f[4];
+    rect_form(f, shape_x1(r), shape_y1(r), shape_x2(r), shape_y2(r));
+    const int64_t top = page.height - 1 - f[3], bottom = page.height - 1 - f[1];
+    if (!meets(page_band(page), f[0], top, f[2], bottom)) return {};
+    const Band g = guard_band(page);
+    Outline o = boxed(OutlineKind::Rect, std::max(f[0], g.left), std::max(top, g.top), std::min(f[2], g.right),
+                      std::min(bottom, g.bottom));
+    if (o.left != o.right && o.top != o.bottom) return o;
+    o.kind = OutlineKind::Polygon;
+    o.points = 2;
+    o.x[0] = o.left, o.y[0] = o.top, o.x[1] = o.right, o.y[1] = o.bottom;
+    return o;
+}
+
+// The box surface_arc draws in: from xc - w/2 to xc - w/2 + w. Zero-sized ellipses draw nothing.
+Outline ellipse_outline(ShapeRecord r, Page page)
+{
+    int64_t f[4];
+    ellipse_form(f, shape_x1(r), shape_y1(r), shape_x2(r), shape_y2(r));
+    if (f[2] == 0 || f[3] == 0) return {};
+    const int64_t left = f[0] - f[2] / 2, ymin = f[1] - f[3] / 2;
+    const int64_t top = page.height - 1 - (ymin + f[3]), bottom = page.height - 1 - ymin;
+    const Outline o = boxed(OutlineKind::Ellipse, left, top, left + f[2], bottom);
+    if (!meets(page_band(page), o.left, o.top, o.right, o.bottom) || page_inside_ellipse(o, page)) return {};
+    if (!within(guard_band(page), o.left, o.top, o.right, o.bottom)) return boxed(OutlineKind::TooFar, 0, 0, 0, 0);
+    return o;
+}
+
 Outline triangle_outline(ShapeRecord r, Page page)
 {
     Point p[MAX_OUTLINE_POINTS] = {{double(shape_x1(r)), page.height - 1.0 - shape_y1(r)},
@@ -138,21 +140,11 @@ Outline triangle_outline(ShapeRecord r, Page page)
     return o;
 }
 
-}  // namespace
-
-Outline figure_outline(ShapeRecord r, Page page)
-{
-    switch (shape_type(r)) {
-    case SHAPE_RECT: return rect_outline(r, page);
-    case SHAPE_ELLIPSE: return ellipse_outline(r, page);
-    case SHAPE_TRIANGLE: return triangle_outline(r, page);
-    default: return {};
-    }
-}
-
 int first_unrepresentable(const PlacedDrawing& d)
 {
-    for (int i = 0; i < list_count(&d.figures); ++i)
-        if (figure_outline(list_get(&d.figures, i), d.page).kind == OutlineKind::TooFar) return i;
+    for (int i = 0; i < list_count(&d.figures); ++i) {
+        const ShapeRecord r = list_get(&d.figures, i);
+        if (shape_type(r) == SHAPE_ELLIPSE && ellipse_outline(r, d.page).kind == OutlineKind::TooFar) return i;
+    }
     return -1;
 }

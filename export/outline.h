@@ -32,7 +32,11 @@ struct Outline {
     int64_t y[MAX_OUTLINE_POINTS]{};
 };
 
-// The outline of one placed figure of a known type on page.
-Outline figure_outline(ShapeRecord r, Page page);
-// The first figure whose outline is TooFar, or -1.
+// The outline of a placed rectangle on page: Rect, a Polygon of two points when it is flat, or None.
+Outline rect_outline(ShapeRecord r, Page page);
+// The outline of a placed ellipse: Ellipse, None or TooFar.
+Outline ellipse_outline(ShapeRecord r, Page page);
+// The outline of a placed triangle: a Polygon of up to MAX_OUTLINE_POINTS corners, or None.
+Outline triangle_outline(ShapeRecord r, Page page);
+// The first figure whose outline is TooFar (only an ellipse can be), or -1.
 int first_unrepresentable(const PlacedDrawing& d);

@@ -3,7 +3,7 @@
 // the coordinates are non-negative, as they all are after fitting.
 #include "export/page.h"
 
-#include "canvas/figure_raster.h"
+#include "shapes/figure_form.h"
 
 #include <algorithm>
 
@@ -19,13 +19,13 @@ void include_point(FigureBox& box, int64_t x, int64_t y)
     box.ymin = std::min(box.ymin, y), box.ymax = std::max(box.ymax, y);
 }
 
-// Moves a figure's points; only the points its type uses, so the -1 fillers of the others stay.
+// Moves the points a figure uses, so the -1 fillers of the others stay.
 // The caller guarantees the moved points fit in 32 bits.
 ShapeRecord moved(ShapeRecord r, int64_t dx, int64_t dy)
 {
     r.x1 = static_cast<int32_t>(r.x1 + dx), r.y1 = static_cast<int32_t>(r.y1 + dy);
     r.x2 = static_cast<int32_t>(r.x2 + dx), r.y2 = static_cast<int32_t>(r.y2 + dy);
-    if (shape_type(r) == SHAPE_TRIANGLE)
+    if (uses_third_point(r))
         r.x3 = static_cast<int32_t>(r.x3 + dx), r.y3 = static_cast<int32_t>(r.y3 + dy);
     return r;
 }
@@ -53,7 +53,7 @@ FigureBox figures_box(const ObjectList* list)
         if (!known_shape(r)) continue;
         include_point(box, shape_x1(r), shape_y1(r));
         include_point(box, shape_x2(r), shape_y2(r));
-        if (shape_type(r) == SHAPE_TRIANGLE) include_point(box, shape_x3(r), shape_y3(r));
+        if (uses_third_point(r)) include_point(box, shape_x3(r), shape_y3(r));
     }
     return box;
 }

@@ -3,12 +3,10 @@
 #pragma once
 
 #include "shapes/shape_list.h"
+#include "toolkit/canvas_size.h"
 
 #include <cstdint>
 
-// The editor's canvas at start-up, the page when no other is asked for.
-constexpr int CANVAS_WIDTH = 510;
-constexpr int CANVAS_HEIGHT = 254;
 // Largest side of a page; also keeps a PNG's image within 1 GiB.
 constexpr int MAX_PAGE_SIDE = 16384;
 // Blank pixels on each side of the figures on a fitted page.

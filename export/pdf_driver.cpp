@@ -1,10 +1,10 @@
 // PDF, painted through QPainter onto a QPdfWriter: one stroked path per figure on a page of the
 // drawing's size at 72 dots an inch, so a pixel is a point. No application object is needed:
 // nothing here draws text or asks the window system.
-#include "export/drivers.h"
+#include "export/qt_drivers.h"
 #include "export/outline.h"
 
-#include <QIODevice>
+#include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
@@ -22,6 +22,17 @@ constexpr int POINTS_PER_INCH = 72;
 // guard band allows.
 constexpr int ELLIPSE_ARCS = 8;
 
+// Members in the order they are made and the reverse of their ending: the painter paints on
+// the writer, which writes into the buffer.
+struct PdfPage : DriverPage {
+    QByteArray bytes;
+    QBuffer buffer{&bytes};
+    QPdfWriter pdf{&buffer};
+    QPainter painter;
+};
+
+QPainter& painter_of(DriverPage& p) { return static_cast<PdfPage&>(p).painter; }
+
 void setup_page(QPdfWriter& pdf, Page p)
 {
     pdf.setResolution(POINTS_PER_INCH);
@@ -31,25 +42,45 @@ void setup_page(QPdfWriter& pdf, Page p)
 }
 
 // Pixel centres, as in the SVG: a one-point stroke then covers the raster's pixels exactly.
-bool begin_page(QPainter& painter, QPdfWriter& pdf)
+std::unique_ptr<DriverPage> begin_page(Page p, std::string& reason)
 {
-    if (!painter.begin(&pdf)) return false;
+    auto page = std::make_unique<PdfPage>();
+    page->page = p;
+    page->buffer.open(QIODevice::WriteOnly);
+    setup_page(page->pdf, p);
+    QPainter& painter = page->painter;
+    if (!painter.begin(&page->pdf)) {
+        reason = "the PDF writer could not start";
+        return nullptr;
+    }
     painter.translate(0.5, 0.5);
     QPen pen(Qt::black, 1);
     pen.setJoinStyle(Qt::RoundJoin);  // why round: see the SVG driver
     pen.setCapStyle(Qt::RoundCap);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    return true;
+    return page;
 }
 
-void rect(QPainter& painter, const Outline& o)
+void polygon(QPainter& painter, const Outline& o)
 {
-    painter.drawRect(QRectF(QPointF(o.left, o.top), QPointF(o.right, o.bottom)));
+    if (o.kind != OutlineKind::Polygon) return;
+    QPolygonF points;
+    for (int i = 0; i < o.points; ++i) points << QPointF(o.x[i], o.y[i]);
+    painter.drawPolygon(points);
 }
 
-void ellipse(QPainter& painter, const Outline& o)
+void rect(DriverPage& p, ShapeRecord r)
 {
+    const Outline o = rect_outline(r, p.page);
+    if (o.kind != OutlineKind::Rect) return polygon(painter_of(p), o);
+    painter_of(p).drawRect(QRectF(QPointF(o.left, o.top), QPointF(o.right, o.bottom)));
+}
+
+void ellipse(DriverPage& p, ShapeRecord r)
+{
+    const Outline o = ellipse_outline(r, p.page);
+    if (o.kind != OutlineKind::Ellipse) return;
     const double cx = (o.left + o.right) / 2.0, cy = (o.top + o.bottom) / 2.0;
     const double rx = (o.right - o.left) / 2.0, ry = (o.bottom - o.top) / 2.0;
     const double step = 2 * std::numbers::pi / ELLIPSE_ARCS, k = 4.0 / 3.0 * std::tan(step / 4);
@@ -61,40 +92,22 @@ void ellipse(QPainter& painter, const Outline& o)
                      cx + rx * std::cos(b), cy + ry * std::sin(b));
     }
     path.closeSubpath();
-    painter.drawPath(path);
+    painter_of(p).drawPath(path);
 }
 
-void polygon(QPainter& painter, const Outline& o)
-{
-    QPolygonF points;
-    for (int i = 0; i < o.points; ++i) points << QPointF(o.x[i], o.y[i]);
-    painter.drawPolygon(points);
-}
+void triangle(DriverPage& p, ShapeRecord r) { polygon(painter_of(p), triangle_outline(r, p.page)); }
 
-void figure(QPainter& painter, const Outline& o)
+bool end_page(DriverPage& p, std::string& bytes, std::string& reason)
 {
-    switch (o.kind) {
-    case OutlineKind::Rect: rect(painter, o); break;
-    case OutlineKind::Ellipse: ellipse(painter, o); break;
-    case OutlineKind::Polygon: polygon(painter, o); break;
-    case OutlineKind::None:
-    case OutlineKind::TooFar: break;
+    PdfPage& pdf = static_cast<PdfPage&>(p);
+    if (!pdf.painter.end()) {
+        reason = "the PDF writer failed";
+        return false;
     }
+    bytes.assign(pdf.bytes.constData(), size_t(pdf.bytes.size()));
+    return true;
 }
 
 }  // namespace
 
-bool write_pdf(const PlacedDrawing& d, QIODevice& out, std::string& reason)
-{
-    QPdfWriter pdf(&out);
-    setup_page(pdf, d.page);
-    QPainter painter;
-    if (!begin_page(painter, pdf)) {
-        reason = "the PDF writer could not start";
-        return false;
-    }
-    for (int i = 0; i < list_count(&d.figures); ++i) figure(painter, figure_outline(list_get(&d.figures, i), d.page));
-    if (painter.end()) return true;
-    reason = out.errorString().isEmpty() ? "the PDF writer failed" : out.errorString().toStdString();
-    return false;
-}
+const DriverEntries PDF_ENTRIES = {begin_page, rect, ellipse, triangle, end_page};

@@ -1,13 +1,13 @@
-// PNG: the drawing drawn by the canvas's own code (draw_list) on an image of the page's size, so
-// the file shows exactly what the editor's canvas of that size shows after a redraw; then written
-// by QImageWriter. The picture is black on white, so it is stored as one bit a pixel: the same
-// pixels, and at 3840x2160 about 30 ms instead of 300 to compress.
-#include "export/drivers.h"
+// PNG: each figure drawn by the canvas's own code (draw_record) on a white image of the page's
+// size, so the file shows exactly what the editor's canvas of that size shows after a redraw;
+// then written by QImageWriter. The picture is black on white, so it is stored as one bit a
+// pixel: the same pixels, far less to compress.
+#include "export/qt_drivers.h"
 
 #include "canvas/figure_raster.h"
 #include "toolkit/draw_surface.h"
 
-#include <QIODevice>
+#include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
 
@@ -16,19 +16,27 @@
 
 namespace {
 
-bool begin_page(QImage& image, Page p)
+struct PngPage : DriverPage {
+    QImage image;
+    DrawSurface surface;
+};
+
+std::unique_ptr<DriverPage> begin_page(Page p, std::string& reason)
 {
-    image = QImage(p.width, p.height, QImage::Format_RGB32);
-    return !image.isNull();
+    auto page = std::make_unique<PngPage>();
+    page->page = p;
+    page->image = QImage(p.width, p.height, QImage::Format_RGB32);
+    if (page->image.isNull()) {
+        reason = "not enough memory for a " + std::to_string(p.width) + "x" + std::to_string(p.height) + " image";
+        return nullptr;
+    }
+    page->surface.image = &page->image;
+    surface_activate(page->surface);
+    surface_clear(page->surface);
+    return page;
 }
 
-void draw_figures(QImage& image, const ObjectList* figures)
-{
-    DrawSurface surface;
-    surface.image = &image;
-    surface_activate(surface);
-    draw_list(surface, figures);
-}
+void figure(DriverPage& p, ShapeRecord r) { draw_record(static_cast<PngPage&>(p).surface, r); }
 
 constexpr QRgb WHITE = 0xFFFFFFFF, BLACK = 0xFF000000;
 
@@ -59,25 +67,22 @@ std::optional<QImage> as_one_bit(const QImage& image)
     return mono;
 }
 
-bool end_page(const QImage& image, QIODevice& out, std::string& reason)
+bool end_page(DriverPage& p, std::string& bytes, std::string& reason)
 {
-    QImageWriter writer(&out, "png");
+    const QImage& image = static_cast<PngPage&>(p).image;
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
     const std::optional<QImage> mono = as_one_bit(image);
-    if (writer.write(mono ? *mono : image)) return true;
-    reason = out.errorString().isEmpty() ? writer.errorString().toStdString() : out.errorString().toStdString();
-    return false;
+    if (!writer.write(mono ? *mono : image)) {
+        reason = writer.errorString().toStdString();
+        return false;
+    }
+    bytes.assign(data.constData(), size_t(data.size()));
+    return true;
 }
 
 }  // namespace
 
-bool write_png(const PlacedDrawing& d, QIODevice& out, std::string& reason)
-{
-    QImage image;
-    if (!begin_page(image, d.page)) {
-        reason = "not enough memory for a " + std::to_string(d.page.width) + "x" + std::to_string(d.page.height) +
-                 " image";
-        return false;
-    }
-    draw_figures(image, &d.figures);
-    return end_page(image, out, reason);
-}
+const DriverEntries PNG_ENTRIES = {begin_page, figure, figure, figure, end_page};

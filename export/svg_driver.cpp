@@ -5,11 +5,15 @@
 #include "export/drivers.h"
 #include "export/outline.h"
 
-#include <QIODevice>
-
 #include <string>
 
 namespace {
+
+struct SvgPage : DriverPage {
+    std::string text;
+};
+
+SvgPage& svg_of(DriverPage& p) { return static_cast<SvgPage&>(p); }
 
 std::string num(int64_t v) { return std::to_string(v); }
 
@@ -20,8 +24,12 @@ std::string half(int64_t v)
     return std::string(v < 0 ? "-" : "") + num(a / 2) + (a % 2 ? ".5" : "");
 }
 
-void begin_page(std::string& svg, Page p)
+std::unique_ptr<DriverPage> begin_page(Page p, std::string&)
 {
+    auto page = std::make_unique<SvgPage>();
+    page->page = p;
+    std::string& svg = page->text;
+    svg.reserve(4096);
     svg += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + num(p.width) + "px\" height=\"" + num(p.height) +
            "px\" viewBox=\"-0.5 -0.5 " + num(p.width) + " " + num(p.height) + "\">\n";
@@ -31,50 +39,43 @@ void begin_page(std::string& svg, Page p)
     // would spike out; a round cap lets a one-point figure show as the raster's single pixel.
     svg += "<g fill=\"none\" stroke=\"black\" stroke-width=\"1\" stroke-linejoin=\"round\" "
            "stroke-linecap=\"round\">\n";
-}
-
-void rect(std::string& svg, const Outline& o)
-{
-    svg += "<rect x=\"" + num(o.left) + "\" y=\"" + num(o.top) + "\" width=\"" + num(o.right - o.left) +
-           "\" height=\"" + num(o.bottom - o.top) + "\"/>\n";
-}
-
-void ellipse(std::string& svg, const Outline& o)
-{
-    svg += "<ellipse cx=\"" + half(o.left + o.right) + "\" cy=\"" + half(o.top + o.bottom) + "\" rx=\"" +
-           half(o.right - o.left) + "\" ry=\"" + half(o.bottom - o.top) + "\"/>\n";
+    return page;
 }
 
 void polygon(std::string& svg, const Outline& o)
 {
+    if (o.kind != OutlineKind::Polygon) return;
     svg += "<polygon points=\"";
     for (int i = 0; i < o.points; ++i) svg += (i ? " " : "") + num(o.x[i]) + "," + num(o.y[i]);
     svg += "\"/>\n";
 }
 
-void end_page(std::string& svg) { svg += "</g>\n</svg>\n"; }
-
-void figure(std::string& svg, const Outline& o)
+void rect(DriverPage& p, ShapeRecord r)
 {
-    switch (o.kind) {
-    case OutlineKind::Rect: rect(svg, o); break;
-    case OutlineKind::Ellipse: ellipse(svg, o); break;
-    case OutlineKind::Polygon: polygon(svg, o); break;
-    case OutlineKind::None:
-    case OutlineKind::TooFar: break;
-    }
+    const Outline o = rect_outline(r, p.page);
+    std::string& svg = svg_of(p).text;
+    if (o.kind != OutlineKind::Rect) return polygon(svg, o);
+    svg += "<rect x=\"" + num(o.left) + "\" y=\"" + num(o.top) + "\" width=\"" + num(o.right - o.left) +
+           "\" height=\"" + num(o.bottom - o.top) + "\"/>\n";
+}
+
+void ellipse(DriverPage& p, ShapeRecord r)
+{
+    const Outline o = ellipse_outline(r, p.page);
+    if (o.kind != OutlineKind::Ellipse) return;
+    svg_of(p).text += "<ellipse cx=\"" + half(o.left + o.right) + "\" cy=\"" + half(o.top + o.bottom) + "\" rx=\"" +
+                      half(o.right - o.left) + "\" ry=\"" + half(o.bottom - o.top) + "\"/>\n";
+}
+
+void triangle(DriverPage& p, ShapeRecord r) { polygon(svg_of(p).text, triangle_outline(r, p.page)); }
+
+bool end_page(DriverPage& p, std::string& bytes, std::string&)
+{
+    bytes = std::move(svg_of(p).text);
+    bytes += "</g>\n</svg>\n";
+    return true;
 }
 
 }  // namespace
 
-bool write_svg(const PlacedDrawing& d, QIODevice& out, std::string& reason)
-{
-    std::string svg;
-    svg.reserve(400 + 80 * size_t(list_count(&d.figures)));
-    begin_page(svg, d.page);
-    for (int i = 0; i < list_count(&d.figures); ++i) figure(svg, figure_outline(list_get(&d.figures, i), d.page));
-    end_page(svg);
-    if (out.write(svg.data(), qint64(svg.size())) == qint64(svg.size())) return true;
-    reason = out.errorString().toStdString();
-    return false;
-}
+const DriverEntries SVG_ENTRIES = {begin_page, rect, ellipse, triangle, end_page};

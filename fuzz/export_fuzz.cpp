@@ -49,28 +49,31 @@ QImage drawn(const PlacedDrawing& d)
 void check_png(const PlacedDrawing& d)
 {
     if (int64_t{d.page.width} * d.page.height > PNG_PIXEL_LIMIT) return;
-    QByteArray bytes;
-    std::string reason;
+    std::string bytes, reason;
     require(render(*find_driver("png"), d, bytes, reason), "the PNG driver writes");
-    const QImage back = QImage::fromData(bytes, "PNG").convertToFormat(QImage::Format_RGB32);
+    const QImage back = QImage::fromData(QByteArray::fromStdString(bytes), "PNG").convertToFormat(QImage::Format_RGB32);
     require(back == drawn(d), "the PNG holds draw_list's pixels");
 }
 
 int drawn_outlines(const PlacedDrawing& d)
 {
     int n = 0;
-    for (int i = 0; i < list_count(&d.figures); ++i)
-        n += figure_outline(list_get(&d.figures, i), d.page).kind != OutlineKind::None;
+    for (int i = 0; i < list_count(&d.figures); ++i) {
+        const ShapeRecord r = list_get(&d.figures, i);
+        const Outline o = shape_type(r) == SHAPE_RECT      ? rect_outline(r, d.page)
+                          : shape_type(r) == SHAPE_ELLIPSE ? ellipse_outline(r, d.page)
+                                                           : triangle_outline(r, d.page);
+        n += o.kind != OutlineKind::None;
+    }
     return n;
 }
 
 // Well-formed markup with one element inside the figures' group per outline.
 void check_svg(const PlacedDrawing& d)
 {
-    QByteArray bytes;
-    std::string reason;
+    std::string bytes, reason;
     require(render(*find_driver("svg"), d, bytes, reason), "the SVG driver writes");
-    QXmlStreamReader xml(bytes);
+    QXmlStreamReader xml(QByteArray::fromStdString(bytes));
     int depth = 0, figures = 0;
     while (!xml.atEnd()) {
         const auto token = xml.readNext();
@@ -83,10 +86,9 @@ void check_svg(const PlacedDrawing& d)
 
 void check_pdf(const PlacedDrawing& d)
 {
-    QByteArray bytes;
-    std::string reason;
+    std::string bytes, reason;
     require(render(*find_driver("pdf"), d, bytes, reason), "the PDF driver writes");
-    require(bytes.startsWith("%PDF-") && bytes.endsWith("%%EOF\n"), "the PDF is framed");
+    require(bytes.starts_with("%PDF-") && bytes.ends_with("%%EOF\n"), "the PDF is framed");
 }
 
 void check_drivers(const PlacedDrawing& d)

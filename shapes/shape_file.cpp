@@ -5,8 +5,6 @@
 
 #include "shapes/atomic_save.h"
 
-#include <QByteArray>
-
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -42,9 +40,9 @@ int32_t get_le32(const unsigned char* in)
     return static_cast<int32_t>(u);
 }
 
-QByteArray encode_records(const ObjectList* list, int n)
+std::string encode_records(const ObjectList* list, int n)
 {
-    QByteArray bytes(n * RECORD_BYTES, '\0');
+    std::string bytes(size_t(n) * RECORD_BYTES, '\0');
     auto* out = reinterpret_cast<unsigned char*>(bytes.data());
     for (int i = 0; i < n; ++i) {
         const Fields fields = record_fields(list_get(list, i));
@@ -127,8 +125,7 @@ std::string list_bytes(const ObjectList* list)
 {
     const int n = list_count(list);
     if (n < 0 || n > LIST_CAPACITY) return {};
-    const auto bytes = encode_records(list, n);
-    return std::string(bytes.data(), bytes.data() + bytes.size());
+    return encode_records(list, n);
 }
 
 int list_read_bytes(std::string_view bytes, ObjectList* list)

@@ -51,3 +51,5 @@ inline int shape_x3(ShapeRecord r) { return r.x3; }
 inline int shape_y1(ShapeRecord r) { return r.y1; }
 inline int shape_y2(ShapeRecord r) { return r.y2; }
 inline int shape_y3(ShapeRecord r) { return r.y3; }
+// Only a triangle has a third point; the others hold -1 fillers there, never moved or measured.
+inline bool uses_third_point(ShapeRecord r) { return shape_type(r) == SHAPE_TRIANGLE; }

@@ -81,12 +81,6 @@ bool TraceWriter::wait_written(std::chrono::milliseconds limit)
     });
 }
 
-bool TraceWriter::broken() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return broken_;
-}
-
 void TraceWriter::run()
 {
     // A reader that went away makes write() fail with EPIPE; the signal that comes with it stays

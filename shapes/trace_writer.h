@@ -35,7 +35,6 @@ public:
     // is written or discarded, for at most limit. True when nothing of it is left waiting.
     bool wait_written(std::chrono::milliseconds limit);
 
-    bool broken() const;                     // a write failed; output has stopped
     std::size_t bound() const { return capacity_; }
 
 private:
@@ -52,7 +51,7 @@ private:
     std::uint64_t finished_ = 0;             // written or discarded
     std::uint64_t dropped_ = 0;              // bytes refused since the last dropped line
     std::uint64_t dropped_line_end_ = 0;     // appended_ just after the last dropped line
-    bool broken_ = false;
+    bool broken_ = false;                    // a write failed; output has stopped for good
     bool stopping_ = false;
     mutable std::mutex mutex_;
     std::condition_variable work_;           // something to write, or stopping

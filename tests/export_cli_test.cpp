@@ -44,37 +44,39 @@ TEST(ExportCommandLine, UsageErrorsExitTwoWithOneLine)
 {
     struct Case {
         std::vector<std::string> args;  // "@name": a file in the test's folder
-        std::string message;
+        std::string named;              // what the line must name; "@name" as in args
     };
     const Case cases[] = {
-        {{}, "missing the drawing and the output file"},
-        {{"@d.edt"}, "missing the output file"},
-        {{"@d.edt", "@o.svg", "@p.svg"}, "one drawing and one output file, not 3 names"},
-        {{"--bogus", "@d.edt", "@o.svg"}, "unknown option '--bogus'"},
-        {{"-f", "@d.edt", "@o.svg"}, "unknown option '-f'"},
-        {{"--format", "gif", "@d.edt", "@o.svg"}, "unknown format 'gif': svg, pdf or png"},
-        {{"@d.edt", "@o.svg", "--format"}, "--format needs one of svg, pdf, png"},
-        {{"@d.edt", "@o.svg", "--size"}, "--size needs a size such as 1920x1080"},
-        {{"--size", "0x5", "@d.edt", "@o.png"}, "bad size '0x5': WxH, each side 1 to 16384"},
-        {{"--size", "16385x10", "@d.edt", "@o.png"}, "bad size '16385x10': WxH, each side 1 to 16384"},
-        {{"--size=99999999999x1", "@d.edt", "@o.png"}, "bad size '99999999999x1': WxH, each side 1 to 16384"},
-        {{"--size", "12x", "@d.edt", "@o.png"}, "bad size '12x': WxH, each side 1 to 16384"},
-        {{"--size", "-5x5", "@d.edt", "@o.png"}, "bad size '-5x5': WxH, each side 1 to 16384"},
-        {{"--size", "5x5x5", "@d.edt", "@o.png"}, "bad size '5x5x5': WxH, each side 1 to 16384"},
-        {{"--size", "5X5", "@d.edt", "@o.png"}, "bad size '5X5': WxH, each side 1 to 16384"},
-        {{"--fit", "--size", "10x10", "@d.edt", "@o.png"}, "--fit and --size exclude each other"},
-        {{"@d.edt", "@o.txt"}, "cannot tell the format of '@o.txt': name it .svg, .pdf or .png, or use --format"},
+        {{}, "drawing"},
+        {{"@d.edt"}, "output"},
+        {{"@d.edt", "@o.svg", "@p.svg"}, "3 names"},
+        {{"--bogus", "@d.edt", "@o.svg"}, "'--bogus'"},
+        {{"-f", "@d.edt", "@o.svg"}, "'-f'"},
+        {{"--format", "gif", "@d.edt", "@o.svg"}, "'gif'"},
+        {{"@d.edt", "@o.svg", "--format"}, "--format"},
+        {{"@d.edt", "@o.svg", "--size"}, "--size"},
+        {{"--size", "0x5", "@d.edt", "@o.png"}, "'0x5'"},
+        {{"--size", "16385x10", "@d.edt", "@o.png"}, "'16385x10'"},
+        {{"--size=99999999999x1", "@d.edt", "@o.png"}, "'99999999999x1'"},
+        {{"--size", "12x", "@d.edt", "@o.png"}, "'12x'"},
+        {{"--size", "-5x5", "@d.edt", "@o.png"}, "'-5x5'"},
+        {{"--size", "5x5x5", "@d.edt", "@o.png"}, "'5x5x5'"},
+        {{"--size", "5X5", "@d.edt", "@o.png"}, "'5X5'"},
+        {{"--fit", "--size", "10x10", "@d.edt", "@o.png"}, "--fit and --size"},
+        {{"@d.edt", "@o.txt"}, "'@o.txt'"},
     };
     TempDir dir;
     write_drawing(dir.file("d.edt"), mixed_figures());
     for (const Case& c : cases) {
         const ExportRun run = run_export(args_in(dir, c.args));
-        std::string message = c.message;
-        if (const size_t at = message.find("'@"); at != std::string::npos) message.replace(at + 1, 1, dir.path() + "/");
-        EXPECT_EQ(run.code, 2) << message;
-        EXPECT_EQ(run.err, error_line(message + " (see --help)"));
+        std::string named = c.named;
+        if (const size_t at = named.find("'@"); at != std::string::npos) named.replace(at + 1, 1, dir.path() + "/");
+        EXPECT_EQ(run.code, 2) << named;
+        EXPECT_EQ(run.err.rfind("quadrix-export: ", 0), 0u) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_NE(run.err.find(named), std::string::npos) << named << " in " << run.err;
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"d.edt"}) << message;
+        EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"d.edt"}) << named;
     }
 }
 
@@ -303,5 +305,43 @@ TEST(ExportWrite, FullDiskLeavesTheOldFile)
         EXPECT_EQ(entries(disk.path), (std::vector<std::string>{"filler", std::string("o.") + ext})) << ext;
         fs::remove(disk.path + "/filler");
         fs::remove(out);
+    }
+}
+
+// Guards: a missing or broken driver module crashing the converter, printing more than one line,
+// leaving a file behind, or costing the SVG, which needs no module.
+TEST(ExportModule, MissingOrBrokenModuleFailsPdfAndPngInOneLine)
+{
+    TempDir dir;
+    write_drawing(dir.file("d.edt"), mixed_figures());
+    const std::string program = dir.file("quadrix-export");
+    fs::copy_file(QUADRIX_EXPORT_BINARY, program);
+    const struct {
+        const char* name;
+        std::string module;  // the file beside the program; empty: none
+        std::string reason;
+    } cases[] = {
+        {"missing", "", "driver is missing"},
+        {"not a library", "junk", "driver cannot be loaded"},
+        {"another library", read_all(QUADRIX_EXPORT_BINARY), "driver cannot be loaded"},
+    };
+    for (const auto& c : cases) {
+        fs::remove(dir.file(module_file_name()));
+        if (!c.module.empty()) write_all(dir.file(module_file_name()), c.module);
+        for (const std::string format : {"pdf", "png"}) {
+            const std::string out = dir.file("o." + format);
+            const ExportRun run = run_program(program, {dir.file("d.edt").c_str(), out.c_str()});
+            EXPECT_EQ(run.code, 1) << c.name << " " << format;
+            EXPECT_EQ(run.err.rfind("quadrix-export: cannot write " + out + ": the " + format + " " + c.reason, 0), 0u)
+                << c.name << ": " << run.err;
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+            EXPECT_FALSE(fs::exists(out)) << c.name << " " << format;
+        }
+        const ExportRun svg = run_program(program, {dir.file("d.edt").c_str(), dir.file("o.svg").c_str()});
+        EXPECT_EQ(svg.code, 0) << c.name << svg.err;
+        EXPECT_EQ(read_all(dir.file("o.svg")), [&] {
+            EXPECT_EQ(run_export({dir.file("d.edt").c_str(), dir.file("ref.svg").c_str()}).code, 0);
+            return read_all(dir.file("ref.svg"));
+        }()) << c.name;
     }
 }

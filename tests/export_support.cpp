@@ -8,17 +8,46 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <filesystem>
 #include <random>
 #include <stdexcept>
 
+#include <sys/stat.h>
+
+namespace {
+
+// nobody may have no way into the build folder (a clone in a private home folder), which would
+// fail a permission test for the wrong reason: nobody runs a copy of the program from a scratch
+// folder anyone can reach, with its driver module beside it; removed at exit.
+const std::string& program_for_nobody()
+{
+    static const TempDir dir;
+    static const std::string path = [] {
+        if (chmod(dir.path().c_str(), 0755) != 0) throw std::runtime_error("chmod " + dir.path());
+        std::filesystem::copy_file(QUADRIX_EXPORT_BINARY, dir.file("quadrix-export"));
+        std::filesystem::copy_file(QUADRIX_EXPORT_MODULE, dir.file(module_file_name()));
+        return dir.file("quadrix-export");
+    }();
+    return path;
+}
+
+}  // namespace
+
+std::string module_file_name() { return std::filesystem::path(QUADRIX_EXPORT_MODULE).filename(); }
+
 ExportRun run_export(const QStringList& args, bool as_nobody)
+{
+    return run_program(as_nobody ? program_for_nobody() : QUADRIX_EXPORT_BINARY, args, as_nobody);
+}
+
+ExportRun run_program(const std::string& program, const QStringList& args, bool as_nobody)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
     p.setProcessEnvironment(env);
     if (as_nobody) p.setChildProcessModifier([] { if (!drop_privileges()) _exit(99); });
-    p.start(QUADRIX_EXPORT_BINARY, args);
+    p.start(QString::fromStdString(program), args);
     ExportRun run;
     // A bound against hangs only (a FIFO, /dev/zero), far above any conversion's time.
     if (!p.waitForFinished(60000)) {

@@ -18,6 +18,10 @@ struct ExportRun {
 
 // Runs quadrix-export with no window system in its environment, as nobody if asked.
 ExportRun run_export(const QStringList& args, bool as_nobody = false);
+// The same with another copy of the program.
+ExportRun run_program(const std::string& program, const QStringList& args, bool as_nobody = false);
+// The built driver module's file name, which the program looks for beside itself.
+std::string module_file_name();
 // "quadrix-export: " + text + "\n", the one line of a failure.
 std::string error_line(const std::string& text);
 

@@ -1,5 +1,6 @@
 // Drawing files: the byte layout, what the reader accepts and refuses, and saving that never
 // destroys the previous file.
+#include "shapes/atomic_save.h"
 #include "shapes/shape_file.h"
 #include "tests/test_support.h"
 
@@ -307,4 +308,26 @@ TEST(FileAtomicSave, TargetPermissionsAreKept)
     ASSERT_EQ(stat(dir.file("a.edt").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(fs::file_size(dir.file("a.edt")), 28u);
+}
+
+// Guards: a new file readable by nobody but its owner (the temporary's own mode kept), a link
+// replaced by a plain file, a dangling link or a chain of links not written through.
+TEST(FileAtomicSave, NewFilesAndLinksAsAnyProgramWouldLeaveThem)
+{
+    TempDir dir;
+    const mode_t mask = umask(022);
+    std::string reason;
+    ASSERT_TRUE(save_atomically(dir.file("new.svg"), "new", reason)) << reason;
+    umask(mask);
+    struct stat st {};
+    ASSERT_EQ(stat(dir.file("new.svg").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0644u);
+    fs::create_directory(dir.file("sub"));
+    fs::create_symlink("sub/target.svg", dir.file("dangling.svg"));
+    fs::create_symlink("dangling.svg", dir.file("chain.svg"));
+    ASSERT_TRUE(save_atomically(dir.file("chain.svg"), "through", reason)) << reason;
+    EXPECT_TRUE(fs::is_symlink(dir.file("chain.svg")));
+    EXPECT_TRUE(fs::is_symlink(dir.file("dangling.svg")));
+    EXPECT_EQ(read_all(dir.file("sub/target.svg")), "through");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("sub")), fs::directory_iterator{}), 1);
 }

@@ -3,6 +3,7 @@
 // "MOTION_CB", "RESIZE_CB" and "ACTION". Positions are drawing-area pixels from the top-left, y down.
 #pragma once
 
+#include "toolkit/canvas_size.h"
 #include "toolkit/draw_surface.h"
 
 #include <QImage>
@@ -26,7 +27,7 @@ public:
     // The region the last drawing asked the screen to update (tests read it).
     QRect last_update_rect() const { return last_update_; }
 
-    QSize sizeHint() const override { return {510, 254}; }
+    QSize sizeHint() const override { return {CANVAS_WIDTH, CANVAS_HEIGHT}; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -23,7 +23,7 @@ for file in /usr/bin/quadrix /usr/bin/quadrix-export /usr/share/applications/qua
     $icons/scalable/apps/quadrix.svg /usr/share/man/man1/quadrix.1.gz \
     /usr/share/man/man1/quadrix-export.1.gz /usr/share/doc/quadrix/readme.txt \
     /usr/share/doc/quadrix/copyright /usr/share/doc/quadrix/changelog.gz \
-    /usr/share/mime/packages/quadrix.xml; do
+    /usr/lib/quadrix/quadrix-export-drivers.so /usr/share/mime/packages/quadrix.xml; do
   check "the package holds $file" has_file "$file"
 done
 sizes=(16 22 24 32 48 64 128 256)
@@ -80,6 +80,18 @@ export_version() {
   grep -qF "$QUADRIX_VERSION" <<<"$out"
 }
 check "the extracted quadrix-export --version names $QUADRIX_VERSION" export_version
+# The converter loads Qt only for PDF and PNG, from its module, never at start.
+export_without_qt() { ! ldd "$root/usr/bin/quadrix-export" | grep -qi 'libQt'; }
+check "ldd of quadrix-export names no Qt library" export_without_qt
+export_formats() {
+  printf '\0\0\0\0\12\0\0\0\310\0\0\0\377\377\377\377\12\0\0\0\170\0\0\0\377\377\377\377' > "$WORK/d.edt"
+  local format
+  for format in svg pdf png; do
+    "$root/usr/bin/quadrix-export" "$WORK/d.edt" "$WORK/d.$format" || return 1
+  done
+  file "$WORK/d.pdf" | grep -q 'PDF document' && file "$WORK/d.png" | grep -q 'PNG image data'
+}
+check "the extracted quadrix-export writes SVG, and PDF and PNG through its module" export_formats
 
 QUADRIX=$root/usr/bin/quadrix
 start_app
