@@ -1,6 +1,6 @@
-// PNG: each figure drawn by the canvas's own code (draw_record) on a white image of the page's
-// size, so the file shows exactly what the editor's canvas of that size shows after a redraw;
-// then written by QImageWriter. The picture is black on white, so it is stored as one bit a
+// PNG: the figures gathered, then drawn by the canvas's own redraw (draw_list, band by band while
+// each band is in the cache) on an image of the page's size, so the file shows exactly what the
+// editor's canvas of that size shows after a redraw; then written by QImageWriter. The picture is black on white, so it is stored as one bit a
 // pixel: the same pixels, far less to compress.
 #include "export/qt_drivers.h"
 
@@ -19,6 +19,7 @@ namespace {
 struct PngPage : DriverPage {
     QImage image;
     DrawSurface surface;
+    ObjectList figures{};
 };
 
 std::unique_ptr<DriverPage> begin_page(Page p, std::string& reason)
@@ -32,11 +33,14 @@ std::unique_ptr<DriverPage> begin_page(Page p, std::string& reason)
     }
     page->surface.image = &page->image;
     surface_activate(page->surface);
-    surface_clear(page->surface);
     return page;
 }
 
-void figure(DriverPage& p, ShapeRecord r) { draw_record(static_cast<PngPage&>(p).surface, r); }
+void figure(DriverPage& p, ShapeRecord r)
+{
+    ObjectList& figures = static_cast<PngPage&>(p).figures;
+    if (figures.count < LIST_CAPACITY) figures.records[figures.count++] = r;
+}
 
 constexpr QRgb WHITE = 0xFFFFFFFF, BLACK = 0xFF000000;
 
@@ -69,7 +73,9 @@ std::optional<QImage> as_one_bit(const QImage& image)
 
 bool end_page(DriverPage& p, std::string& bytes, std::string& reason)
 {
-    const QImage& image = static_cast<PngPage&>(p).image;
+    PngPage& page = static_cast<PngPage&>(p);
+    draw_list(page.surface, &page.figures);  // clears first
+    const QImage& image = page.image;
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
