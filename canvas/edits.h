@@ -1,7 +1,8 @@
 // The one door through which the drawing changes: a creation tool's insert, a select drag's move
-// or stretch, the delete tool, New and Open, and the keyboard's paste, nudge and reorder. Each compares the drawing (its figures and its file
-// name) before and after, and tells the edit listener of every real change, so the undo history
-// records each change in exactly one place. The list operations below these do the work.
+// or stretch, the delete tool, New and Open, and the keyboard's paste, nudge and reorder. Each
+// compares the drawing (its figures and its file name) before and after, and tells the edit
+// listener of every real change, so the undo history records each change in exactly one place.
+// The list operations below these do the work.
 #pragma once
 
 #include "shapes/shape_list.h"
