@@ -79,16 +79,22 @@ int open_act(QObject* item)
     if (!list) return IUP_DEFAULT;
     std::optional<std::string> name = ask_file_name(FileDialogKind::Open);
     if (!name) return IUP_DEFAULT;
-    // The name becomes current only with the drawing read from it (open_drawing): a later Save
-    // must not overwrite a file that could not be read.
-    if (open_drawing(list, *name) < 0) {
+    open_named(list, item_canvas(item), *name);
+    return IUP_DEFAULT;
+}
+
+// The name becomes current only with the drawing read from it (open_drawing): a later Save must
+// not overwrite a file that could not be read.
+bool open_named(ObjectList* list, CanvasWidget* canvas, const std::string& name)
+{
+    if (open_drawing(list, name) < 0) {
         show_message(MESSAGE_TITLE, READ_ERROR);
-        return IUP_DEFAULT;
+        return false;
     }
     trace("\nOpen.");
     drawing_stored(list);
-    redraw_all(item_canvas(item), list);
-    return IUP_DEFAULT;
+    redraw_all(canvas, list);
+    return true;
 }
 
 int save_act(QObject* item)

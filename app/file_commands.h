@@ -7,11 +7,17 @@
 #include <optional>
 #include <string>
 
+class CanvasWidget;
 class QObject;
+struct ObjectList;
 
 // Asks for a file ("OPEN" or "SAVE" dialog): the path chosen, or nothing when cancelled. The
 // command that asked decides whether it becomes file_name.
 std::optional<std::string> ask_file_name(FileDialogKind kind);
+
+// Open once the name is known (the menu's dialog or a dropped file): the drawing read from name
+// with its trace line and redraw, or the read error's message with nothing changed.
+bool open_named(ObjectList* list, CanvasWidget* canvas, const std::string& name);
 
 int AtoNovo(QObject* item);
 int open_act(QObject* item);

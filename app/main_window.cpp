@@ -3,7 +3,9 @@
 #include "app/main_window.h"
 
 #include "app/canvas_callbacks.h"
+#include "app/edit_commands.h"
 #include "app/file_commands.h"
+#include "app/file_drop.h"
 #include "app/keyboard.h"
 #include "app/recovery_copy.h"
 #include "app/recovery_offer.h"
@@ -55,6 +57,7 @@ QMenu* build_edit_menu(MainWindow& w)
     w.item_redo = create_redo_item(w.history, w.canvas, edit);
     edit->addAction(w.item_undo);
     edit->addAction(w.item_redo);
+    add_edit_commands(w, edit);
     return edit;
 }
 
@@ -137,6 +140,7 @@ MainWindow build_main_dialog()
     build_menus(w);
     add_menu_shortcuts(w);
     add_canvas_keys(w);
+    accept_dropped_drawings(w);
     auto* central = new QWidget;
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);

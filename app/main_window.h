@@ -31,6 +31,14 @@ struct MainWindow {
     QAction* item_exit = nullptr;
     QAction* item_undo = nullptr;        // from the history: greyed when there is nothing to undo
     QAction* item_redo = nullptr;
+    QAction* item_cut = nullptr;         // the editing commands (app/edit_commands.h)
+    QAction* item_copy = nullptr;
+    QAction* item_paste = nullptr;
+    QAction* item_duplicate = nullptr;
+    QAction* item_to_top = nullptr;
+    QAction* item_to_bottom = nullptr;
+    QAction* item_raise = nullptr;
+    QAction* item_lower = nullptr;
     QAction* item_info = nullptr;
     QAction* item_help = nullptr;
 };

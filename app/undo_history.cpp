@@ -21,8 +21,20 @@ namespace {
 
 class DrawingStep : public QUndoCommand {
 public:
-    DrawingStep(CanvasWidget* canvas, const DrawingState& before, const DrawingState& after)
-        : canvas_(canvas), before_(before), after_(after), renames_(before.file_name != after.file_name) {}
+    DrawingStep(CanvasWidget* canvas, const DrawingState& before, const DrawingState& after, const EditTag& tag)
+        : canvas_(canvas), before_(before), after_(after), renames_(before.file_name != after.file_name),
+          tag_(tag) {}
+
+    // A run of nudges of one figure is one step: each joins the one before it (Qt merges only
+    // with the step on top, so any other step between ends the run).
+    int id() const override { return tag_.kind == EditKind::Nudge ? NUDGE_STEP : -1; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const DrawingStep*>(other);
+        if (next->tag_.figure != tag_.figure) return false;
+        after_ = next->after_;
+        return true;
+    }
 
     void undo() override { put_back(before_, "\nUndo."); }
     void redo() override
@@ -49,7 +61,9 @@ private:
     DrawingState before_;
     DrawingState after_;
     bool renames_;
+    EditTag tag_;
     bool pushed_ = false;
+    static constexpr int NUDGE_STEP = 1;
 };
 
 }  // namespace
@@ -64,8 +78,8 @@ QUndoStack* create_history(QObject* parent, CanvasWidget* canvas)
 {
     auto* history = new QUndoStack(parent);
     history->setUndoLimit(history_step_limit());
-    set_edit_listener([history, canvas](const DrawingState& before, const DrawingState& after) {
-        history->push(new DrawingStep(canvas, before, after));
+    set_edit_listener([history, canvas](const DrawingState& before, const DrawingState& after, const EditTag& tag) {
+        history->push(new DrawingStep(canvas, before, after, tag));
     });
     QObject::connect(history, &QObject::destroyed, [] { set_edit_listener({}); });
     return history;

@@ -36,14 +36,14 @@ bool same_drawing(const DrawingState& a, const DrawingState& b)
 
 // Runs one change of the drawing and reports it when it changed anything.
 template <class Change>
-auto edit(ObjectList* list, Change change)
+auto edit(ObjectList* list, Change change, const EditTag& tag = {})
 {
     if (!listener() && !watcher()) return change();
     const DrawingState before = current_drawing(list);
     auto result = change();
     const DrawingState after = current_drawing(list);
     if (same_drawing(before, after)) return result;
-    if (listener()) listener()(before, after);
+    if (listener()) listener()(before, after, tag);
     tell_watcher(list, false);
     return result;
 }
@@ -102,6 +102,34 @@ int open_drawing(ObjectList* list, const std::string& name)
         const int n = list_read_file(name, list);
         if (n >= 0) file_name = name;
         return n;
+    });
+}
+
+int insert_shapes(ObjectList* list, const ShapeRecord* records, int n)
+{
+    if (n < 0 || n > LIST_CAPACITY - list_count(list)) return 0;
+    return edit(list, [&] {
+        std::copy(records, records + n, list->records + list_count(list));
+        list->count += n;
+        return 1;
+    });
+}
+
+void nudge_shape(ObjectList* list, int i, ShapeRecord r)
+{
+    edit(list, [&] {
+        list->records[i] = r;
+        return 0;
+    }, {EditKind::Nudge, i});
+}
+
+void reorder_shape(ObjectList* list, int from, int to)
+{
+    edit(list, [&] {
+        ShapeRecord* slots = list->records;
+        if (from < to) std::rotate(slots + from, slots + from + 1, slots + to + 1);
+        else std::rotate(slots + to, slots + from, slots + from + 1);
+        return 0;
     });
 }
 

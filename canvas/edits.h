@@ -1,7 +1,8 @@
 // The one door through which the drawing changes: a creation tool's insert, a select drag's move
-// or stretch, the delete tool, New and Open. Each compares the drawing (its figures and its file
-// name) before and after, and tells the edit listener of every real change, so the undo history
-// records each change in exactly one place. The list operations below these do the work.
+// or stretch, the delete tool, New and Open, and the keyboard's paste, nudge and reorder. Each
+// compares the drawing (its figures and its file name) before and after, and tells the edit
+// listener of every real change, so the undo history records each change in exactly one place.
+// The list operations below these do the work.
 #pragma once
 
 #include "shapes/shape_list.h"
@@ -15,7 +16,16 @@ struct DrawingState {
     std::string file_name;
 };
 
-using EditListener = std::function<void(const DrawingState& before, const DrawingState& after)>;
+// What a change was, beyond its before and after: an arrow key's nudge of one figure may join the
+// nudges of that figure just before it into one undo step; every other change stands alone.
+enum class EditKind { Change, Nudge };
+struct EditTag {
+    EditKind kind = EditKind::Change;
+    int figure = -1;  // the figure a nudge moved
+};
+
+using EditListener =
+    std::function<void(const DrawingState& before, const DrawingState& after, const EditTag& tag)>;
 // Called after every change that left the drawing different; an empty function stops it.
 void set_edit_listener(EditListener listener);
 
@@ -42,6 +52,14 @@ void delete_shape(ObjectList* list, int i);
 void new_drawing(ObjectList* list);
 // Open: the figures of file name, which becomes the current file; -1 and no change on failure.
 int open_drawing(ObjectList* list, const std::string& name);
+
+// Append n figures on top, in their order, with no trace line; 0 and no change when they do not
+// all fit.
+int insert_shapes(ObjectList* list, const ShapeRecord* records, int n);
+// Rewrite figure i as an arrow key's nudge (tagged for the listener, see EditTag).
+void nudge_shape(ObjectList* list, int i, ShapeRecord r);
+// Move figure from to slot to (0 is the bottom), keeping the order of the others.
+void reorder_shape(ObjectList* list, int from, int to);
 
 // A drawing brought back from a recovery copy: its figures and the file they belong to.
 void recover_drawing(ObjectList* list, const DrawingState& state);

@@ -5,6 +5,7 @@
 
 #include "shapes/atomic_save.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
@@ -115,6 +116,23 @@ int list_read_file(const std::string& name, ObjectList* list)
     if (got < 0) return -1;
     const int n = static_cast<int>(got / RECORD_BYTES);  // a trailing partial record is ignored
     for (int i = 0; i < n; ++i) decode_record(list, i, bytes + i * RECORD_BYTES);
+    list->count = n;
+    return n;
+}
+
+// The same bytes as a file, for the clipboard.
+std::string list_bytes(const ObjectList* list)
+{
+    const int n = list_count(list);
+    if (n < 0 || n > LIST_CAPACITY) return {};
+    return encode_records(list, n);
+}
+
+int list_read_bytes(std::string_view bytes, ObjectList* list)
+{
+    const int n = static_cast<int>(std::min<size_t>(bytes.size() / RECORD_BYTES, LIST_CAPACITY));
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (int i = 0; i < n; ++i) decode_record(list, i, in + i * RECORD_BYTES);
     list->count = n;
     return n;
 }

@@ -1,10 +1,11 @@
 // A long, seeded, random sequence of real handler calls: tool choices, presses, moves and releases
 // with every button (in and far outside the canvas, unmatched and overlapping), repaints and
 // resizes in the middle of drags, New, Open, Save and Save As under several names, and the keys:
-// undo, redo, Esc, the tool keys and Delete. After every step the list must be consistent, after
-// every completed action the canvas must show exactly the drawing, after every Save the file the
-// last Save As or Open chose (or that an undo or redo of New or Open brought back) must hold it, and
-// the history must undo to the empty drawing and redo back to the same one.
+// undo, redo, Esc, the tool keys, Delete, Tab, the arrows, the order keys and the clipboard's.
+// After every step the list must be consistent, after every completed action the canvas must show
+// exactly the drawing, after every Save the file the last Save As or Open chose (or that an undo or
+// redo of New or Open brought back) must hold it, and the history must undo to the empty drawing
+// and redo back to the same one.
 #include "tests/editor_fixture.h"
 #include "tests/test_support.h"
 
@@ -72,7 +73,7 @@ protected:
 
     void random_step(const TempDir& dir)
     {
-        const int kind = int(rng() % 25);
+        const int kind = int(rng() % 29);
         // The tool bar and the menus cannot be clicked while a button is held on the canvas: the
         // buttons come up first, as a step of their own.
         if ((kind == 0 || kind == 18 || kind == 19) && held != Qt::NoButton) {
@@ -119,6 +120,10 @@ protected:
             break;
         case 23: key(TOOL_KEYS[rng() % TOOL_COUNT]); break;
         case 24: key(rng() % 2 ? Qt::Key_Delete : Qt::Key_Backspace); break;
+        case 25: rng() % 2 ? key(Qt::Key_Tab) : key(Qt::Key_Backtab, Qt::ShiftModifier); break;
+        case 26: key(ARROWS[rng() % 4], rng() % 2 ? Qt::ShiftModifier : Qt::NoModifier); break;
+        case 27: key(ORDER_KEYS[rng() % 4]); break;
+        case 28: key(CLIPBOARD_KEYS[rng() % 4], Qt::ControlModifier); break;
         }
         dialog_answers.clear();
         if (undoing) follow_history(index);
@@ -171,7 +176,9 @@ protected:
     // again, and the canvas shows the list after each one.
     void check_history()
     {
-        release_all();
+        const int index = w.history->index();
+        release_all();  // a select drag's release may commit a move: a step like any other
+        if (w.history->index() != index) record_step(index, expected_name);
         key(Qt::Key_Escape);
         ASSERT_LT(w.history->count(), history_step_limit());  // else the oldest steps are gone
         const std::string drawing = records();
@@ -202,6 +209,9 @@ protected:
     }
 
     static constexpr Qt::Key TOOL_KEYS[TOOL_COUNT] = {Qt::Key_S, Qt::Key_D, Qt::Key_R, Qt::Key_E, Qt::Key_T};
+    static constexpr Qt::Key ARROWS[4] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
+    static constexpr Qt::Key ORDER_KEYS[4] = {Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
+    static constexpr Qt::Key CLIPBOARD_KEYS[4] = {Qt::Key_C, Qt::Key_X, Qt::Key_V, Qt::Key_D};
 
     void check_consistent(int step)
     {

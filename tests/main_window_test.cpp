@@ -41,7 +41,10 @@ TEST_F(EditorTest, WindowHasTitleMenusAndFiveExclusiveToggles)
     EXPECT_EQ(texts_of(bar[0]->menu()->actions()),
               QStringList({"&New...", "&Open...", "-", "&Save", "Save &As...", "-", "&Exit"}));
     ASSERT_NE(bar[1]->menu(), nullptr);
-    EXPECT_EQ(texts_of(bar[1]->menu()->actions()), QStringList({"&Undo", "&Redo"}));
+    EXPECT_EQ(texts_of(bar[1]->menu()->actions()),
+              QStringList({"&Undo", "&Redo", "-", "Recor&tar", "&Copiar", "Co&lar", "&Duplicar", "-",
+                           "Trazer para o &topo", "Enviar para o &fundo", "&Subir uma camada",
+                           "D&escer uma camada"}));
     EXPECT_EQ(bar[2]->menu(), nullptr);  // Info and Help are plain items on the bar
     EXPECT_EQ(bar[3]->menu(), nullptr);
 

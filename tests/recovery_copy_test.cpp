@@ -15,6 +15,8 @@
 #include <QAction>
 #include <QDir>
 #include <QLockFile>
+#include <QMainWindow>
+#include <QTest>
 
 #include <cstdlib>
 #include <functional>
@@ -126,6 +128,12 @@ TEST_F(RecoveryCopyTest, TheCopyExistsExactlyWhileChangesAreInNoFile)
              click(Qt::LeftButton, 60, 10);
              click(Qt::LeftButton, 30, 60);
          }, 1, " "},
+        {"saved as b, then a nudge of the arrow keys", [&] {
+             save_as(b);
+             QTest::keyClick(w.dialog, Qt::Key_Tab);
+             QTest::keyClick(w.dialog, Qt::Key_Right);
+         }, 1, "b.edt"},
+        {"its undo", [&] { w.item_undo->trigger(); }, -1, ""},
         {"a Save As that fails names its file all the same", [&] { save_as(file("missing/c.edt")); }, 1,
          "missing/c.edt"},
     };

@@ -23,7 +23,7 @@ for file in /usr/bin/quadrix /usr/bin/quadrix-export /usr/share/applications/qua
     $icons/scalable/apps/quadrix.svg /usr/share/man/man1/quadrix.1.gz \
     /usr/share/man/man1/quadrix-export.1.gz /usr/share/doc/quadrix/readme.txt \
     /usr/share/doc/quadrix/copyright /usr/share/doc/quadrix/changelog.gz \
-    /usr/lib/quadrix/quadrix-export-drivers.so; do
+    /usr/lib/quadrix/quadrix-export-drivers.so /usr/share/mime/packages/quadrix.xml; do
   check "the package holds $file" has_file "$file"
 done
 sizes=(16 22 24 32 48 64 128 256)
@@ -56,6 +56,23 @@ for size in "${sizes[@]}"; do
 done
 readme_is_plain() { ! grep -qP '[^\x00-\x7F]' "$root/usr/share/doc/quadrix/readme.txt"; }
 check "readme.txt is written without accents" readme_is_plain
+# The file type as a file manager learns it: the package's description in a data folder of its own,
+# the database built from it, then xdg-mime asking (through gio) what a drawing file is.
+edt_type() {
+  local share=$WORK/share
+  mkdir -p "$share/mime/packages" && cp "$root/usr/share/mime/packages/quadrix.xml" "$share/mime/packages/"
+  update-mime-database "$share/mime" || return 1
+  printf '\0\0\0\0' > "$WORK/drawing.edt"
+  local type
+  type=$(HOME=$WORK XDG_DATA_HOME=$share XDG_CURRENT_DESKTOP=GNOME xdg-mime query filetype "$WORK/drawing.edt")
+  note "xdg-mime query filetype drawing.edt: $type"
+  [ "$type" = application/x-quadrix-drawing ] || return 1
+  grep -q '<comment>Desenho do Quadrix</comment>' "$share/mime/application/x-quadrix-drawing.xml" &&
+    grep -q '<icon name="quadrix"/>' "$share/mime/application/x-quadrix-drawing.xml"
+}
+check "xdg-mime names an .edt file Desenho do Quadrix, with the icon" edt_type
+unclaimed() { ! grep -q '^MimeType=' "$root/usr/share/applications/quadrix.desktop"; }
+check "the menu entry does not claim the file type" unclaimed
 export_version() {
   local out
   out=$("$root/usr/bin/quadrix-export" --version) || return 1

@@ -1,0 +1,21 @@
+// The figures Copy, Cut, Paste and Duplicate work on, apart from the clipboard itself (which
+// app/ fills and reads): what is copied, where a paste puts it, and the changes through the door.
+#pragma once
+
+#include "shapes/shape_list.h"
+
+class CanvasWidget;
+
+// How far each further paste of the same figures goes, right and down on the screen.
+constexpr int PASTE_STEP = 10;
+
+// The highlighted figure, or the whole drawing when none is; empty when a gesture is in progress.
+ObjectList figures_to_copy(CanvasWidget* canvas);
+// Cut: takes the highlighted figure away and returns it; empty (and nothing changed) when none is.
+ObjectList cut_highlighted(CanvasWidget* canvas);
+// figures moved times PASTE_STEP right and down, as the times-th paste of them shows them.
+ObjectList pasted_place(const ObjectList& figures, int times);
+// Adds figures on top as one step and redraws, highlighting the figure when there is one; false,
+// with the limit message and nothing added, when the drawing would pass its 200 figures or a
+// gesture is in progress (then no message).
+bool paste_figures(CanvasWidget* canvas, const ObjectList& figures);

@@ -1,0 +1,297 @@
+// The Edit menu's editing commands and the keys on the highlighted figure, through real key events
+// on the offscreen window: the 200-figure limit of Paste and Duplicate, Paste's offsets, the undo
+// steps of nudges, the order keys at the ends, Tab's walk, and files dropped on the window.
+#include "tests/editor_fixture.h"
+#include "tests/test_support.h"
+
+#include "app/clipboard.h"
+#include "app/messages.h"
+#include "canvas/canvas_context.h"
+#include "canvas/interaction_state.h"
+#include "shapes/shape_file.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QMainWindow>
+#include <QMimeData>
+#include <QTest>
+#include <QUndoStack>
+#include <QUrl>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// The figures' records in order, as a file would hold them.
+std::string records_of(const ObjectList* list) { return list_bytes(list); }
+std::string records_of(const ObjectList& list) { return list_bytes(&list); }
+
+ObjectList rects(std::initializer_list<std::array<int, 4>> boxes)
+{
+    ObjectList list{};
+    for (const auto& b : boxes) list.records[list.count++] = {SHAPE_RECT, b[0], b[2], -1, b[1], b[3], -1};
+    return list;
+}
+
+}  // namespace
+
+class EditCommandsTest : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        w.dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.dialog));
+        QGuiApplication::clipboard()->clear();
+    }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(w.dialog, k, mods); }
+
+    // The drawing as if opened from a file (one undo step), nothing highlighted.
+    void load(const ObjectList& figures)
+    {
+        TempDir dir;
+        write_all(dir.file("d.edt"), records_of(&figures));
+        dialog_answers.push_back(dir.file("d.edt"));
+        TraceCapture quiet;
+        w.item_open->trigger();
+        ASSERT_EQ(list_count(w.list), list_count(&figures));
+    }
+
+    void drop(const QString& path)
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.dialog, &enter);
+        if (!enter.isAccepted()) return;
+        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.dialog, &drop);
+    }
+};
+
+// Guards: a Paste or Duplicate that stores part of its figures, passes 200, or stays silent.
+TEST_F(EditCommandsTest, PasteAndDuplicateStopAtTwoHundredFigures)
+{
+    struct Case {
+        int figures;            // in the drawing, the last one highlighted by Tab when highlight
+        bool highlight;
+        QAction* MainWindow::*command;
+        int after;              // figures afterwards
+        const char* trace;
+    };
+    const std::vector<Case> cases = {
+        {199, true, &MainWindow::item_duplicate, 200, "\nDuplicate."},
+        {200, true, &MainWindow::item_duplicate, 200, ""},
+        {100, false, &MainWindow::item_paste, 200, "\nCopy.\nPaste."},
+        {101, false, &MainWindow::item_paste, 101, "\nCopy."},
+        {200, true, &MainWindow::item_paste, 200, "\nCopy."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.figures);
+        ObjectList figures{};
+        for (int i = 0; i < c.figures; ++i) figures.records[figures.count++] = {SHAPE_RECT, i, i + 5, -1, 3, 9, -1};
+        load(figures);
+        if (c.highlight) key(Qt::Key_Tab);
+        messages.clear();
+        const int steps = w.history->count();
+        TraceCapture trace;
+        if (c.command == &MainWindow::item_paste) key(Qt::Key_C, Qt::ControlModifier);
+        (w.*c.command)->trigger();
+        EXPECT_EQ(trace.take(), c.trace);
+        EXPECT_EQ(list_count(w.list), c.after);
+        const bool refused = c.after == c.figures;
+        EXPECT_EQ(messages, refused ? std::vector<std::string>{LIMIT_MESSAGE} : std::vector<std::string>{});
+        EXPECT_EQ(w.history->count(), steps + (refused ? 0 : 1));
+    }
+}
+
+// Guards: pastes on top of each other, an offset in the wrong direction, a Copy that does not
+// start the offsets again, or Paste taking another program's clipboard.
+TEST_F(EditCommandsTest, EachPasteOfOneClipboardGoesTenPixelsFurther)
+{
+    load(rects({{10, 100, 40, 120}, {200, 50, 260, 90}}));
+    key(Qt::Key_Tab);  // the top one, (200,50)-(260,90)
+    key(Qt::Key_C, Qt::ControlModifier);
+    key(Qt::Key_V, Qt::ControlModifier);
+    key(Qt::Key_V, Qt::ControlModifier);
+    key(Qt::Key_C, Qt::ControlModifier);  // the second paste is highlighted: copied afresh
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(records_of(w.list),
+              records_of(rects({{10, 100, 40, 120}, {200, 50, 260, 90}, {210, 40, 270, 80},
+                                 {220, 30, 280, 70}, {230, 20, 290, 60}})));
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat("image/png"));
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat("image/svg+xml"));
+
+    QGuiApplication::clipboard()->setText("not figures");
+    TraceCapture trace;
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(trace.take(), "");
+    EXPECT_EQ(list_count(w.list), 5);
+}
+
+// Guards: nudges that each take an undo step, nudges of different figures or around another step
+// joined into one, and a step that undoes to the wrong place.
+TEST_F(EditCommandsTest, ARunOfNudgesOnOneFigureIsOneStep)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> keys;
+        int steps;
+    };
+    const auto arrows = [&] {
+        key(Qt::Key_Right);
+        key(Qt::Key_Right);
+        key(Qt::Key_Up, Qt::ShiftModifier);
+    };
+    const std::vector<Case> cases = {
+        {"one figure", [&] { key(Qt::Key_Tab); arrows(); }, 1},
+        {"two figures", [&] { key(Qt::Key_Tab); arrows(); key(Qt::Key_Tab); arrows(); }, 2},
+        {"a reorder between", [&] {
+             key(Qt::Key_Tab); key(Qt::Key_Tab); arrows();
+             key(Qt::Key_PageUp); key(Qt::Key_PageDown); arrows();
+         }, 4},
+        {"an undo between", [&] {
+             key(Qt::Key_Tab); arrows(); key(Qt::Key_Z, Qt::ControlModifier);
+             key(Qt::Key_Tab); arrows();
+         }, 1},
+    };
+    const ObjectList start = rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {90, 10, 110, 30}});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        load(start);
+        const int base = w.history->index();
+        c.keys();
+        EXPECT_EQ(w.history->index() - base, c.steps);
+        EXPECT_NE(records_of(w.list), records_of(&start));
+        while (w.history->index() > base) w.history->undo();
+        EXPECT_EQ(records_of(w.list), records_of(&start));
+    }
+    // Right twice and Shift+Up: 2 px right, 10 px up on the screen (y grows upwards in the record).
+    load(start);
+    key(Qt::Key_Tab);
+    arrows();
+    EXPECT_EQ(records_of(w.list), records_of(rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {92, 20, 112, 40}})));
+    EXPECT_EQ(marked_index, 2);  // still highlighted
+}
+
+// Guards: an order key that wraps round at an end, takes a step that changes nothing, or loses
+// the highlight.
+TEST_F(EditCommandsTest, OrderKeysAtTheEndsChangeNothing)
+{
+    struct Case {
+        int tabs;   // Tab presses: 1 highlights the top figure, 3 the bottom one
+        Qt::Key key;
+        std::vector<int> order;  // which of the figures a, b, c sits in each slot afterwards
+        int highlighted;
+    };
+    const ObjectList start = rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {90, 10, 110, 30}});
+    const std::vector<Case> cases = {
+        {1, Qt::Key_PageUp, {0, 1, 2}, 2},   {1, Qt::Key_Home, {0, 1, 2}, 2},
+        {3, Qt::Key_PageDown, {0, 1, 2}, 0}, {3, Qt::Key_End, {0, 1, 2}, 0},
+        {3, Qt::Key_PageUp, {1, 0, 2}, 1},   {3, Qt::Key_Home, {1, 2, 0}, 2},
+        {1, Qt::Key_End, {2, 0, 1}, 0},      {2, Qt::Key_PageDown, {1, 0, 2}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.tabs << " tabs, key " << c.key);
+        load(start);
+        for (int i = 0; i < c.tabs; ++i) key(Qt::Key_Tab);
+        const int steps = w.history->count();
+        key(c.key);
+        ObjectList expected{};
+        for (int slot : c.order) expected.records[expected.count++] = start.records[slot];
+        EXPECT_EQ(records_of(w.list), records_of(&expected));
+        EXPECT_EQ(w.history->count(), steps + (c.order == std::vector<int>{0, 1, 2} ? 0 : 1));
+        EXPECT_EQ(marked_index, c.highlighted);
+    }
+}
+
+// Guards: Tab skipping a figure, not wrapping round, or Shift+Tab going the same way.
+TEST_F(EditCommandsTest, TabWalksEveryFigureFromTheTop)
+{
+    load(rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {90, 10, 110, 30}}));
+    std::vector<int> seen;
+    for (int i = 0; i < 4; ++i) {
+        key(Qt::Key_Tab);
+        seen.push_back(marked_index);
+    }
+    for (int i = 0; i < 2; ++i) {
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+        seen.push_back(marked_index);
+    }
+    EXPECT_EQ(seen, (std::vector<int>{2, 1, 0, 2, 0, 1}));
+    EXPECT_EQ(count_pixels(image(), COLOR_RED), 80);  // one 21 by 21 outline
+}
+
+// Guards: a dropped drawing opened some other way than Open (no step, no trace, no message on
+// failure), or a file of another kind taken for one.
+TEST_F(EditCommandsTest, ADroppedDrawingOpensAsOpenDoes)
+{
+    TempDir dir;
+    const ObjectList dropped = rects({{5, 5, 50, 50}});
+    write_all(dir.file("good.edt"), records_of(&dropped));
+    write_all(dir.file("notes.txt"), records_of(&dropped));
+    load(rects({{100, 100, 150, 150}, {10, 10, 20, 20}}));
+    const std::string before = records_of(w.list);
+    struct Case {
+        std::string path;
+        const char* trace;
+        std::vector<std::string> messages;
+        std::string records;
+    };
+    const std::vector<Case> cases = {
+        {dir.file("notes.txt"), "", {}, before},
+        {dir.file("missing.edt"), "", {READ_ERROR}, before},
+        {dir.path(), "", {}, before},
+        {dir.file("good.edt"), "\nOpen.", {}, records_of(&dropped)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        messages.clear();
+        TraceCapture trace;
+        drop(QString::fromStdString(c.path));
+        EXPECT_EQ(trace.take(), c.trace);
+        EXPECT_EQ(messages, c.messages);
+        EXPECT_EQ(records_of(w.list), c.records);
+    }
+    EXPECT_EQ(file_name, dir.file("good.edt"));
+    w.history->undo();
+    EXPECT_EQ(records_of(w.list), before);
+}
+
+// Guards: an editing command without its key, or a key that works but is not shown in the menu.
+TEST_F(EditCommandsTest, MenuItemsShowTheirKeys)
+{
+    const std::vector<std::pair<QAction*, const char*>> items = {
+        {w.item_cut, "Ctrl+X"},  {w.item_copy, "Ctrl+C"},      {w.item_paste, "Ctrl+V"},
+        {w.item_duplicate, "Ctrl+D"}, {w.item_to_top, "Home"}, {w.item_to_bottom, "End"},
+        {w.item_raise, "PgUp"},  {w.item_lower, "PgDown"},
+    };
+    for (const auto& [item, shown] : items) {
+        SCOPED_TRACE(shown);
+        EXPECT_TRUE(item->shortcuts().contains(QKeySequence(shown)));
+    }
+}
+
+// Guards: a Copy of figures far apart making a picture of hundreds of megabytes, or losing the
+// figures themselves with it.
+TEST_F(EditCommandsTest, FiguresFarApartAreCopiedWithoutTheirPng)
+{
+    struct Case {
+        int far;  // the second figure's corner, in both directions
+        bool png;
+    };
+    for (const Case& c : {Case{4000, true}, Case{6000, false}}) {
+        SCOPED_TRACE(c.far);
+        load(rects({{0, 0, 10, 10}, {c.far - 10, c.far - 10, c.far, c.far}}));
+        key(Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        EXPECT_EQ(data->hasFormat("image/png"), c.png);
+        EXPECT_TRUE(data->hasFormat("image/svg+xml"));
+        EXPECT_EQ(data->data(FIGURES_MIME).toStdString(), records_of(w.list));
+    }
+}
