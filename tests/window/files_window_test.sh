@@ -8,10 +8,7 @@ FILE=$WORK/drawing.edt
 start_app
 find_canvas
 
-click_tool rect
-wait_trace $'\nRectangulo, modo 1'
-drag_canvas 1 60 50 170 110
-wait_trace $'\n Insert rect ['
+draw_rect_with_tool 60 50 170 110
 record=$(grep -aoE 'Insert rect \[\(-?[0-9]+,-?[0-9]+\),\(-?[0-9]+,-?[0-9]+\)\]' "$TRACE" | tail -n 1)
 read -r x1 y1 x2 y2 <<< "$(echo "$record" | grep -oE -- '-?[0-9]+' | tr '\n' ' ')"
 note "drawn: $record"

@@ -88,6 +88,15 @@ rect_record_hex() {
 }
 file_hex() { od -An -v -tx1 "$1" | tr -d ' \n'; }
 
+# Chooses the rectangle tool with a real click and drags the rectangle x1 y1 x2 y2 (toolkit
+# coordinates), waiting for both trace lines.
+draw_rect_with_tool() {
+  click_tool rect
+  wait_trace $'\nRectangulo, modo 1'
+  drag_canvas 1 "$1" "$2" "$3" "$4"
+  wait_trace $'\n Insert rect ['
+}
+
 # Draws the rectangle (60,50)-(170,110) with the real tool, saves it through the dialog as $1 and
 # checks its 28 bytes; $2 is the canvas height the corners are turned into drawing y with.
 draw_and_save_rect() {

@@ -4,10 +4,7 @@ source "$WINDOW_TESTS/lib.sh"
 
 start_app
 find_canvas
-click_tool rect
-wait_trace $'\nRectangulo, modo 1'
-drag_canvas 1 60 50 170 110
-wait_trace $'\n Insert rect ['
+draw_rect_with_tool 60 50 170 110
 sleep 0.3
 [ -n "$(recovery_copies)" ] || fail "no copy of the unsaved rectangle"
 "$SCREEN_GRAB" close "$WID" || fail "could not ask the window to close"

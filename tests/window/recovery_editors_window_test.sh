@@ -20,10 +20,7 @@ outline=(60 50 170 50 60 110 170 110)
 export DISPLAY=$OTHER_DISPLAY TRACE=$WORK/first.txt
 start_app
 find_canvas
-click_tool rect
-wait_trace $'\nRectangulo, modo 1'
-drag_canvas 1 60 50 170 110
-wait_trace $'\n Insert rect ['
+draw_rect_with_tool 60 50 170 110
 FIRST_EDITOR=$APP_PID
 APP_PID=
 sleep 0.3

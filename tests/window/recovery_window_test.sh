@@ -12,10 +12,7 @@ inserted() { grep -aoE "Insert rect \\[\\(-?[0-9]+,-?[0-9]+\\),\\(-?[0-9]+,-?[0-
 
 start_app
 find_canvas
-click_tool rect
-wait_trace $'\nRectangulo, modo 1'
-drag_canvas 1 40 40 120 100
-wait_trace $'\n Insert rect ['
+draw_rect_with_tool 40 40 120 100
 menu_command a
 choose_in_file_dialog "$FILE"
 wait_trace $'\nSave.'
