@@ -41,6 +41,16 @@ void move_aside(const QString& stem, const char* why)
                  local(copy_path(aside)).c_str());
 }
 
+// A kill in the middle of a write leaves the atomic writer's temporary files beside the copy
+// (".copy-....edt.RANDOM"); their editor has ended, so they go.
+void remove_temporaries(const QString& stem)
+{
+    const QFileInfo info(stem);
+    QDir folder(info.path());
+    for (const QString& name : folder.entryList({"." + info.fileName() + ".*"}, QDir::Files | QDir::Hidden))
+        folder.remove(name);
+}
+
 // The copy of stem with its figures and file, or nothing (after moving it aside when damaged, or
 // removing a note whose copy was never written).
 std::optional<LeftCopy> read_left_copy(const QString& stem)
@@ -105,6 +115,7 @@ std::optional<LeftCopy> newest_left_copy(const RecoveryCopy& own)
         auto lock = std::make_shared<QLockFile>(lock_path(stem));
         lock->setStaleLockTime(0);
         if (!lock->tryLock(0)) continue;  // its editor still runs
+        remove_temporaries(stem);
         std::optional<LeftCopy> left = read_left_copy(stem);
         if (!left) continue;
         left->lock = lock;

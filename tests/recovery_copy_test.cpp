@@ -277,11 +277,15 @@ TEST_F(RecoveryCopyTest, DamagedCopiesAreMovedAsideWithALineAndNeverOffered)
         EXPECT_EQ(read_all(folder() + "/damaged-" + id + ".edt"), c.edt);
         EXPECT_FALSE(std::filesystem::exists(folder() + "/copy-" + id + ".edt"));
     }
-    // A good copy beside the damaged ones is still offered.
+    // A good copy beside the damaged ones is still offered; the temporary of a write its editor
+    // never finished goes.
     write_all(folder() + "/copy-9-9.edt", one_record);
     write_all(folder() + "/copy-9-9.note", good_note);
+    const std::string unfinished = folder() + "/.copy-9-9.edt.1f2e3d4c5b6a7988";
+    write_all(unfinished, one_record.substr(0, 10));
     restart();
     EXPECT_EQ(questions.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(unfinished));
 }
 
 // A folder that cannot be made, or no folder at all: the editor draws as before, says so once on
