@@ -10,15 +10,8 @@
 #include "canvas/shape_drawing.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
-
-int32_t held(int64_t v)
-{
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
 
 // The list and the highlighted figure when the keys may work on it, else null.
 ObjectList* keyboard_list(CanvasWidget* canvas, int& figure)
@@ -45,14 +38,6 @@ int place_index(Place place, int i, int count)
 int highlighted_figure(const ObjectList* list)
 {
     return list && marked_index >= 0 && marked_index < list_count(list) ? marked_index : -1;
-}
-
-ShapeRecord shape_moved_by(ShapeRecord r, int64_t dx, int64_t dy)
-{
-    const bool triangle = shape_type(r) == SHAPE_TRIANGLE;
-    const int64_t dx3 = triangle ? dx : 0, dy3 = triangle ? dy : 0;
-    return {shape_type(r), held(shape_x1(r) + dx), held(shape_x2(r) + dx), held(shape_x3(r) + dx3),
-            held(shape_y1(r) + dy), held(shape_y2(r) + dy), held(shape_y3(r) + dy3)};
 }
 
 void show_highlighted(CanvasWidget* canvas, ObjectList* list, int i)

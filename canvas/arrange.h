@@ -23,8 +23,5 @@ enum class Place { Top, Bottom, Up, Down };
 // (one place); nothing at the end it would pass.
 void reorder_highlighted(CanvasWidget* canvas, Place place);
 
-// Every point of r moved by dx, dy drawing pixels (the third only for a triangle), held at the
-// int32 limits rather than wrapping.
-ShapeRecord shape_moved_by(ShapeRecord r, int64_t dx, int64_t dy);
 // Redraws the drawing with figure i (or none, -1) highlighted.
 void show_highlighted(CanvasWidget* canvas, ObjectList* list, int i);

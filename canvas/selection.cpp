@@ -15,9 +15,7 @@
 #include "shapes/hit_test.h"
 #include "toolkit/callbacks.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <limits>
 
 namespace {
 
@@ -54,23 +52,10 @@ const SelectDrag* running_drag()
     return nullptr;
 }
 
-// Figures and pointers may lie anywhere in int32: sum wide and hold the result at the limits.
-int32_t clamped_sum(int32_t v, int64_t d)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{v} + d, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-
-// The third point moves only where the figure has one: the others keep their -1 there.
+// The figure displaced by the pointer's distance from the anchor.
 ShapeRecord displaced(ShapeRecord r, bool first_too, int px, int py)
 {
-    const int64_t dx = int64_t{px} - anchor_x, dy = int64_t{py} - anchor_y;
-    const int64_t dx1 = first_too ? dx : 0, dy1 = first_too ? dy : 0;
-    const bool third = uses_third_point(r);
-    const int64_t dx3 = third ? dx : 0, dy3 = third ? dy : 0;
-    return {shape_type(r), clamped_sum(shape_x1(r), dx1), clamped_sum(shape_x2(r), dx),
-            clamped_sum(shape_x3(r), dx3), clamped_sum(shape_y1(r), dy1), clamped_sum(shape_y2(r), dy),
-            clamped_sum(shape_y3(r), dy3)};
+    return shape_moved_by(r, int64_t{px} - anchor_x, int64_t{py} - anchor_y, !first_too);
 }
 
 // The figure the running drag works on, or -1 once a redraw has dropped the selection.

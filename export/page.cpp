@@ -19,17 +19,6 @@ void include_point(FigureBox& box, int64_t x, int64_t y)
     box.ymin = std::min(box.ymin, y), box.ymax = std::max(box.ymax, y);
 }
 
-// Moves the points a figure uses, so the -1 fillers of the others stay.
-// The caller guarantees the moved points fit in 32 bits.
-ShapeRecord moved(ShapeRecord r, int64_t dx, int64_t dy)
-{
-    r.x1 = static_cast<int32_t>(r.x1 + dx), r.y1 = static_cast<int32_t>(r.y1 + dy);
-    r.x2 = static_cast<int32_t>(r.x2 + dx), r.y2 = static_cast<int32_t>(r.y2 + dy);
-    if (uses_third_point(r))
-        r.x3 = static_cast<int32_t>(r.x3 + dx), r.y3 = static_cast<int32_t>(r.y3 + dy);
-    return r;
-}
-
 PlacedDrawing placed(const ObjectList* list, Page page, int64_t dx, int64_t dy)
 {
     PlacedDrawing out;
@@ -37,7 +26,7 @@ PlacedDrawing placed(const ObjectList* list, Page page, int64_t dx, int64_t dy)
     int n = 0;
     for (int i = 0; list && i < list_count(list); ++i) {
         const ShapeRecord r = list_get(list, i);
-        if (known_shape(r)) out.figures.records[n++] = moved(r, dx, dy);
+        if (known_shape(r)) out.figures.records[n++] = shape_moved_by(r, dx, dy);
     }
     out.figures.count = n;
     return out;

@@ -3,7 +3,30 @@
 
 #include "shapes/trace.h"
 
+#include <algorithm>
+#include <limits>
 #include <new>
+
+namespace {
+
+// Figures and pointers may lie anywhere in int32: sum wide and hold the result at the limits.
+int32_t clamped_sum(int32_t v, int64_t d)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{v} + d, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
+ShapeRecord shape_moved_by(ShapeRecord r, int64_t dx, int64_t dy, bool first_stays)
+{
+    const int64_t dx1 = first_stays ? 0 : dx, dy1 = first_stays ? 0 : dy;
+    const bool third = uses_third_point(r);
+    const int64_t dx3 = third ? dx : 0, dy3 = third ? dy : 0;
+    return {shape_type(r), clamped_sum(shape_x1(r), dx1), clamped_sum(shape_x2(r), dx),
+            clamped_sum(shape_x3(r), dx3), clamped_sum(shape_y1(r), dy1), clamped_sum(shape_y2(r), dy),
+            clamped_sum(shape_y3(r), dy3)};
+}
 
 ObjectList* list_create()
 {
