@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "canvas/arrange.h"
 #include "canvas/clipboard.h"
+#include "canvas/canvas_context.h"
 #include "canvas/gesture.h"
 #include "shapes/shape_file.h"
 #include "shapes/trace.h"
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -29,21 +31,37 @@ struct PasteRun {
     int times = 0;
 };
 
+using Available = std::function<bool()>;
+
+// A command that does nothing while available() says there is nothing to work on; in the menu it
+// is greyed then. The menu asks when it opens and gives the keys back when it closes, so a key
+// never waits on a state that changed since.
 template <class Fn>
-QAction* add_command(MainWindow& w, QMenu* menu, const char* title, const QList<QKeySequence>& keys, Fn fn)
+QAction* add_command(MainWindow& w, QMenu* menu, const char* title, const QList<QKeySequence>& keys, Fn fn,
+                     Available available = [] { return true; })
 {
     auto* action = new QAction(QString::fromUtf8(title), w.dialog);
     action->setShortcuts(keys);
-    QObject::connect(action, &QAction::triggered, w.dialog, fn);
-    if (menu) menu->addAction(action);
-    else w.dialog->addAction(action);
+    QObject::connect(action, &QAction::triggered, w.dialog, [fn, available] {
+        if (available()) fn();
+    });
+    if (!menu) {
+        w.dialog->addAction(action);
+        return action;
+    }
+    menu->addAction(action);
+    QObject::connect(menu, &QMenu::aboutToShow, action, [action, available] { action->setEnabled(available()); });
+    QObject::connect(menu, &QMenu::aboutToHide, action, [action] { action->setEnabled(true); });
     return action;
 }
 
+bool has_highlight(CanvasWidget* canvas) { return highlighted_figure(canvas_list(canvas)) >= 0; }
+bool has_figures_to_copy(CanvasWidget* canvas) { return figures_to_copy(canvas).count > 0; }
+
 void copy(CanvasWidget* canvas, PasteRun& run)
 {
-    if (gesture_in_progress()) return;
     const ObjectList figures = figures_to_copy(canvas);
+    if (figures.count == 0) return;
     copy_to_clipboard(figures);
     run = {list_bytes(&figures), 0};
     trace("\nCopy.");
@@ -61,11 +79,10 @@ void cut(CanvasWidget* canvas, PasteRun& run)
 void paste(CanvasWidget* canvas, PasteRun& run)
 {
     const std::optional<std::string> bytes = clipboard_figure_bytes();
-    if (!bytes) return;  // nothing of ours: another program's picture or text is not for us
+    const std::optional<ObjectList> figures = bytes ? figures_of_ours(*bytes) : std::nullopt;
+    if (!figures) return;  // another program's picture, text or bytes under our type are not for us
     if (*bytes != run.records) run = {*bytes, 0};
-    ObjectList figures{};
-    list_read_bytes(*bytes, &figures);
-    if (!paste_figures(canvas, pasted_place(figures, run.times + 1))) return;
+    if (!paste_figures(canvas, pasted_place(*figures, run.times + 1))) return;
     ++run.times;
     trace("\nPaste.");
 }
@@ -81,14 +98,20 @@ void add_clipboard_commands(MainWindow& w, QMenu* edit)
 {
     CanvasWidget* canvas = w.canvas;
     auto run = std::make_shared<PasteRun>();
+    const Available highlighted = [canvas] { return has_highlight(canvas); };
+    const Available any_figure = [canvas] { return has_figures_to_copy(canvas); };
+    const Available ours_on_clipboard = [] {
+        const std::optional<std::string> bytes = clipboard_figure_bytes();
+        return bytes && figures_of_ours(*bytes);
+    };
     w.item_cut = add_command(w, edit, "Recor&tar", keys_for(QKeySequence::Cut, {QKeySequence("Ctrl+X")}),
-                             [canvas, run] { cut(canvas, *run); });
+                             [canvas, run] { cut(canvas, *run); }, highlighted);
     w.item_copy = add_command(w, edit, "&Copiar", keys_for(QKeySequence::Copy, {QKeySequence("Ctrl+C")}),
-                              [canvas, run] { copy(canvas, *run); });
+                              [canvas, run] { copy(canvas, *run); }, any_figure);
     w.item_paste = add_command(w, edit, "Co&lar", keys_for(QKeySequence::Paste, {QKeySequence("Ctrl+V")}),
-                               [canvas, run] { paste(canvas, *run); });
-    w.item_duplicate =
-        add_command(w, edit, "&Duplicar", {QKeySequence("Ctrl+D")}, [canvas] { duplicate(canvas); });
+                               [canvas, run] { paste(canvas, *run); }, ours_on_clipboard);
+    w.item_duplicate = add_command(w, edit, "&Duplicar", {QKeySequence("Ctrl+D")}, [canvas] { duplicate(canvas); },
+                                   any_figure);
 }
 
 void add_order_commands(MainWindow& w, QMenu* edit)
@@ -96,7 +119,8 @@ void add_order_commands(MainWindow& w, QMenu* edit)
     CanvasWidget* canvas = w.canvas;
     const auto order = [&](const char* title, Qt::Key key, Place place) {
         return add_command(w, edit, title, {QKeySequence(key)},
-                           [canvas, place] { reorder_highlighted(canvas, place); });
+                           [canvas, place] { reorder_highlighted(canvas, place); },
+                           [canvas] { return has_highlight(canvas); });
     };
     w.item_to_top = order("Trazer para o &topo", Qt::Key_Home, Place::Top);
     w.item_to_bottom = order("Enviar para o &fundo", Qt::Key_End, Place::Bottom);

@@ -8,17 +8,15 @@
 #include <QApplication>
 #include <QMainWindow>
 
-#include <cstdlib>
-
 namespace {
 
 // SIGINT, SIGTERM, SIGHUP: the last change reaches the disk, then the editor ends at once, with
-// no box, with the status a shell gives a process ended by that signal.
+// no box, dying of the very signal it got.
 void end_on_signal(RecoveryCopy* recovery, int number)
 {
     if (recovery) recovery->wait_written(std::chrono::seconds(2));
     trace_wait_written(std::chrono::milliseconds(200));
-    std::_Exit(128 + number);
+    die_of_signal(number);
 }
 
 }  // namespace
@@ -34,8 +32,10 @@ int main(int argc, char** argv)
     }
     watch_unix_signals(window.dialog, [recovery = window.recovery](int number) { end_on_signal(recovery, number); });
     const int status = app.exec();
-    // Exit or the close box: the user's own decision, so the copy goes.
+    // Exit or the close box: the user's own decision, so the copy goes; destroying the window
+    // and what it owns (the history, then the copy and its lock) leaves the folder as it was.
     window.recovery->discard();
+    delete window.dialog;
     // The last lines get a moment to reach the console, never longer.
     trace_wait_written(std::chrono::seconds(1));
     return status;

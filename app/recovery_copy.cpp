@@ -42,11 +42,7 @@ QString lock_error(const QLockFile& lock)
 bool same_records(const std::vector<ShapeRecord>& stored, const ObjectList& list)
 {
     const int n = list_count(&list);
-    return std::ssize(stored) == n &&
-           std::equal(stored.begin(), stored.end(), list.records, [](ShapeRecord p, ShapeRecord q) {
-               return p.type == q.type && p.x1 == q.x1 && p.x2 == q.x2 && p.x3 == q.x3 && p.y1 == q.y1 &&
-                      p.y2 == q.y2 && p.y3 == q.y3;
-           });
+    return std::ssize(stored) == n && std::equal(stored.begin(), stored.end(), list.records);
 }
 
 }  // namespace

@@ -102,13 +102,13 @@ void remove_left(LeftCopy& left)
 
 }  // namespace
 
-std::optional<LeftCopy> newest_left_copy(const RecoveryCopy& own)
+std::optional<LeftCopy> newest_left_copy(const QString& folder_path, const QString& own_stem)
 {
-    const QDir folder(own.folder());
+    const QDir folder(folder_path);
     QStringList stems;
     for (const QString& name : folder.entryList({"copy-*.edt", "copy-*.note", "copy-*.lock"}, QDir::Files)) {
         const QString stem = folder.filePath(name.left(name.lastIndexOf('.')));
-        if (stem != own.stem() && !stems.contains(stem)) stems.append(stem);
+        if (stem != own_stem && !stems.contains(stem)) stems.append(stem);
     }
     std::optional<LeftCopy> newest;
     for (const QString& stem : stems) {
@@ -128,7 +128,7 @@ void offer_left_copy(RecoveryCopy* own, CanvasWidget* canvas)
 {
     ObjectList* list = canvas_list(canvas);
     if (!own || !own->active() || !list) return;
-    std::optional<LeftCopy> left = newest_left_copy(*own);
+    std::optional<LeftCopy> left = newest_left_copy(own->folder(), own->stem());
     if (!left) return;
     if (!ask_question(MESSAGE_TITLE, question_text(*left).toStdString())) {
         remove_left(*left);

@@ -9,8 +9,8 @@
 
 class CanvasWidget;
 
-// The newest readable copy in the folder other than own's, locked; the others are left for later
-// starts, the damaged ones moved aside.
-std::optional<LeftCopy> newest_left_copy(const RecoveryCopy& own);
+// The newest readable copy in folder other than own_stem's, locked; the others are left for later
+// starts, the damaged ones moved aside. Whatever the folder holds is read as untrusted input.
+std::optional<LeftCopy> newest_left_copy(const QString& folder, const QString& own_stem);
 // Asks about the newest left copy, if any, and does what the answer says.
 void offer_left_copy(RecoveryCopy* own, CanvasWidget* canvas);

@@ -26,13 +26,15 @@ public:
           tag_(tag) {}
 
     // A run of nudges of one figure is one step: each joins the one before it (Qt merges only
-    // with the step on top, so any other step between ends the run).
+    // with the step on top, so any other step between ends the run). A run that ends where it
+    // began is no step at all: the history drops it, so Undo always changes what the user sees.
     int id() const override { return tag_.kind == EditKind::Nudge ? NUDGE_STEP : -1; }
     bool mergeWith(const QUndoCommand* other) override
     {
         const auto* next = static_cast<const DrawingStep*>(other);
         if (next->tag_.figure != tag_.figure) return false;
         after_ = next->after_;
+        setObsolete(same_drawing(before_, after_));
         return true;
     }
 

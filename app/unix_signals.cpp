@@ -26,6 +26,14 @@ void on_unix_signal(int number)
     errno = saved;
 }
 
+// A signal the parent set to be ignored (nohup, a background job of a shell without job control)
+// stays ignored: the user asked for the editor to outlive it.
+bool ignored_at_start(int number)
+{
+    struct sigaction old {};
+    return sigaction(number, nullptr, &old) == 0 && old.sa_handler == SIG_IGN;
+}
+
 }  // namespace
 
 bool watch_unix_signals(QObject* parent, std::function<void(int)> on_signal)
@@ -42,6 +50,18 @@ bool watch_unix_signals(QObject* parent, std::function<void(int)> on_signal)
     action.sa_handler = on_unix_signal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int number : {SIGINT, SIGTERM, SIGHUP}) sigaction(number, &action, nullptr);
+    for (int number : {SIGINT, SIGTERM, SIGHUP})
+        if (!ignored_at_start(number)) sigaction(number, &action, nullptr);
     return true;
+}
+
+void die_of_signal(int number)
+{
+    std::signal(number, SIG_DFL);
+    sigset_t just_this;
+    sigemptyset(&just_this);
+    sigaddset(&just_this, number);
+    sigprocmask(SIG_UNBLOCK, &just_this, nullptr);
+    std::raise(number);
+    std::_Exit(128 + number);  // only if the default action somehow did not end us
 }

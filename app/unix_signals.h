@@ -8,5 +8,9 @@
 class QObject;
 
 // From now on each of the three signals calls on_signal(number) on the event loop of parent's
-// thread; false (and the signals left as they were) when the socket pair could not be made.
+// thread, except one ignored when the editor started, which stays ignored; false (and the
+// signals left as they were) when the socket pair could not be made.
 bool watch_unix_signals(QObject* parent, std::function<void(int)> on_signal);
+// Ends the process by the default action of signal number, so the parent's wait status says it
+// died of that signal (a shell loop stops on Ctrl+C; the shell still prints 128 + number).
+[[noreturn]] void die_of_signal(int number);

@@ -6,6 +6,7 @@
 #include "canvas/canvas_messages.h"
 #include "canvas/edits.h"
 #include "canvas/gesture.h"
+#include "shapes/shape_file.h"
 #include "toolkit/dialogs.h"
 
 #include <algorithm>
@@ -33,6 +34,21 @@ ObjectList cut_highlighted(CanvasWidget* canvas)
     figures.count = 1;
     delete_shape(list, i);
     show_highlighted(canvas, list, -1);
+    return figures;
+}
+
+std::optional<ObjectList> figures_of_ours(std::string_view bytes)
+{
+    const size_t record = sizeof(ShapeRecord);
+    if (bytes.empty() || bytes.size() % record != 0 || bytes.size() / record > LIST_CAPACITY) return std::nullopt;
+    ObjectList figures{};
+    list_read_bytes(bytes, &figures);
+    const ShapeRecord* begin = figures.records;
+    const ShapeRecord* end = begin + figures.count;
+    const bool known = std::all_of(begin, end, [](ShapeRecord r) {
+        return r.type == SHAPE_RECT || r.type == SHAPE_ELLIPSE || r.type == SHAPE_TRIANGLE;
+    });
+    if (!known) return std::nullopt;
     return figures;
 }
 

@@ -4,6 +4,9 @@
 
 #include "shapes/shape_list.h"
 
+#include <optional>
+#include <string_view>
+
 class CanvasWidget;
 
 // How far each further paste of the same figures goes, right and down on the screen.
@@ -13,6 +16,9 @@ constexpr int PASTE_STEP = 10;
 ObjectList figures_to_copy(CanvasWidget* canvas);
 // Cut: takes the highlighted figure away and returns it; empty (and nothing changed) when none is.
 ObjectList cut_highlighted(CanvasWidget* canvas);
+// The figures of bytes from the clipboard when they are figures of ours: 1 to 200 whole records,
+// each of a kind Quadrix makes. Any program may put any bytes under our type: nothing otherwise.
+std::optional<ObjectList> figures_of_ours(std::string_view bytes);
 // figures moved times PASTE_STEP right and down, as the times-th paste of them shows them.
 ObjectList pasted_place(const ObjectList& figures, int times);
 // Adds figures on top as one step and redraws, highlighting the figure when there is one; false,

@@ -24,16 +24,6 @@ void tell_watcher(const ObjectList* list, bool stored)
     if (watcher()) watcher()(*list, file_name, stored);
 }
 
-bool same_drawing(const DrawingState& a, const DrawingState& b)
-{
-    const int n = list_count(&a.list);
-    return n == list_count(&b.list) && a.file_name == b.file_name &&
-           std::equal(a.list.records, a.list.records + n, b.list.records, [](ShapeRecord p, ShapeRecord q) {
-               return p.type == q.type && p.x1 == q.x1 && p.x2 == q.x2 && p.x3 == q.x3 && p.y1 == q.y1 &&
-                      p.y2 == q.y2 && p.y3 == q.y3;
-           });
-}
-
 // Runs one change of the drawing and reports it when it changed anything.
 template <class Change>
 auto edit(ObjectList* list, Change change, const EditTag& tag = {})
@@ -49,6 +39,13 @@ auto edit(ObjectList* list, Change change, const EditTag& tag = {})
 }
 
 }  // namespace
+
+bool same_drawing(const DrawingState& a, const DrawingState& b)
+{
+    const int n = list_count(&a.list);
+    return n == list_count(&b.list) && a.file_name == b.file_name &&
+           std::equal(a.list.records, a.list.records + n, b.list.records);
+}
 
 void set_edit_listener(EditListener fn) { listener() = std::move(fn); }
 void set_drawing_watcher(DrawingWatcher fn) { watcher() = std::move(fn); }

@@ -15,6 +15,8 @@ struct DrawingState {
     ObjectList list;
     std::string file_name;
 };
+// The same figures in the same order and the same file.
+bool same_drawing(const DrawingState& a, const DrawingState& b);
 
 // What a change was, beyond its before and after: an arrow key's nudge of one figure may join the
 // nudges of that figure just before it into one undo step; every other change stands alone.

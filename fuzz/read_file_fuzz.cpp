@@ -61,12 +61,6 @@ int32_t le32(const uint8_t* p)
                                 uint32_t{p[3]} << 24);
 }
 
-bool same_record(ShapeRecord a, ShapeRecord b)
-{
-    return a.type == b.type && a.x1 == b.x1 && a.x2 == b.x2 && a.x3 == b.x3 && a.y1 == b.y1 &&
-           a.y2 == b.y2 && a.y3 == b.y3;
-}
-
 ShapeRecord record_of_bytes(const uint8_t* p)
 {
     return {le32(p), le32(p + 4), le32(p + 8), le32(p + 12), le32(p + 16), le32(p + 20), le32(p + 24)};
@@ -79,7 +73,7 @@ void check_read(const ObjectList* list, const uint8_t* data, size_t size, int n)
     require(n == static_cast<int>(whole), "the reader keeps every whole record up to 200");
     require(list_count(list) == n, "count is the number of records read");
     for (int i = 0; i < n; ++i)
-        require(same_record(list_get(list, i), record_of_bytes(data + i * RECORD_BYTES)),
+        require(list_get(list, i) == record_of_bytes(data + i * RECORD_BYTES),
                 "records are loaded verbatim, little-endian");
 }
 
@@ -138,11 +132,11 @@ void check_displacement(const ObjectList* list, int ax, int ay, int px, int py)
     const int64_t dx = int64_t{px} - ax, dy = int64_t{py} - ay;
     for (int i = 0; i < list_count(list); ++i) {
         const ShapeRecord r = list_get(list, i);
-        require(same_record(shape_translate(list, i, px, py), expected_displacement(r, dx, dy, true)),
+        require(shape_translate(list, i, px, py) == expected_displacement(r, dx, dy, true),
                 "shape_translate moves every point by the pointer's displacement");
-        require(same_record(shape_stretch(list, i, px, py), expected_displacement(r, dx, dy, false)),
+        require(shape_stretch(list, i, px, py) == expected_displacement(r, dx, dy, false),
                 "shape_stretch keeps the first point and moves the others");
-        require(same_record(list_get(list, i), r), "displacing a figure leaves the list as it was");
+        require(list_get(list, i) == r, "displacing a figure leaves the list as it was");
     }
 }
 

@@ -2,9 +2,10 @@
 // name's bytes on the next line (a length, because a path may hold a newline).
 #include "shapes/recovery_note.h"
 
+#include <charconv>
 #include <cinttypes>
 #include <cstdio>
-#include <cstdlib>
+#include <system_error>
 
 namespace {
 
@@ -19,20 +20,24 @@ void add_entry(std::string& out, const RecoveryEntry& entry)
     out += '\n';
 }
 
-// Reads one entry from the front of text, advancing it; false when it is not one.
+// Reads one entry from the front of text, advancing it; false when it is not one. The text comes
+// from the disk and may be anything: digits only (no sign, space or prefix), no overflow.
 bool take_entry(std::string_view& text, RecoveryEntry& entry)
 {
     const auto eol = text.find('\n');
     if (eol == std::string_view::npos || eol > 40) return false;
-    const std::string line(text.substr(0, eol));
-    char* end = nullptr;
-    entry.hash = std::strtoull(line.c_str(), &end, 16);
-    if (end != line.c_str() + 16 || *end != ' ') return false;
-    const char* digits = end + 1;
-    const unsigned long long length = std::strtoull(digits, &end, 10);
-    if (end == digits || *end != '\0') return false;
+    const std::string_view line = text.substr(0, eol);
+    if (line.size() < 18 || line[16] != ' ') return false;
+    const char* hash_end = line.data() + 16;
+    const auto hash = std::from_chars(line.data(), hash_end, entry.hash, 16);
+    if (hash.ec != std::errc() || hash.ptr != hash_end) return false;
+    std::uint64_t length = 0;
+    const char* line_end = line.data() + line.size();
+    const auto digits = std::from_chars(hash_end + 1, line_end, length, 10);
+    if (digits.ec != std::errc() || digits.ptr != line_end) return false;
     text.remove_prefix(eol + 1);
-    if (text.size() < length + 1 || text[length] != '\n') return false;
+    // Compared with what is left before anything is added to it.
+    if (length >= text.size() || text[length] != '\n') return false;
     entry.file_name = std::string(text.substr(0, length));
     text.remove_prefix(length + 1);
     return true;

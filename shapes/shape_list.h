@@ -17,6 +17,8 @@ struct ShapeRecord {
     int32_t y1;
     int32_t y2;
     int32_t y3;     // triangle only; -1 for the others
+
+    friend bool operator==(const ShapeRecord&, const ShapeRecord&) = default;
 };
 static_assert(sizeof(ShapeRecord) == 28, "a record is 28 bytes on disk");
 static_assert(offsetof(ShapeRecord, x3) == 12 && offsetof(ShapeRecord, y1) == 16,

@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QDropEvent>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 #include <QUndoStack>
@@ -135,7 +136,8 @@ TEST_F(EditCommandsTest, EachPasteOfOneClipboardGoesTenPixelsFurther)
 }
 
 // Guards: nudges that each take an undo step, nudges of different figures or around another step
-// joined into one, and a step that undoes to the wrong place.
+// joined into one, a step that undoes to the wrong place or redoes only its first nudge, and a run
+// that ends where it began left as a step that changes nothing.
 TEST_F(EditCommandsTest, ARunOfNudgesOnOneFigureIsOneStep)
 {
     struct Case {
@@ -159,6 +161,7 @@ TEST_F(EditCommandsTest, ARunOfNudgesOnOneFigureIsOneStep)
              key(Qt::Key_Tab); arrows(); key(Qt::Key_Z, Qt::ControlModifier);
              key(Qt::Key_Tab); arrows();
          }, 1},
+        {"there and back", [&] { key(Qt::Key_Tab); key(Qt::Key_Right); key(Qt::Key_Left); }, 0},
     };
     const ObjectList start = rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {90, 10, 110, 30}});
     for (const Case& c : cases) {
@@ -167,9 +170,13 @@ TEST_F(EditCommandsTest, ARunOfNudgesOnOneFigureIsOneStep)
         const int base = w.history->index();
         c.keys();
         EXPECT_EQ(w.history->index() - base, c.steps);
-        EXPECT_NE(records_of(w.list), records_of(&start));
+        EXPECT_EQ(w.history->count() - base, c.steps);
+        const std::string after = records_of(w.list);
+        EXPECT_EQ(after != records_of(&start), c.steps > 0);
         while (w.history->index() > base) w.history->undo();
         EXPECT_EQ(records_of(w.list), records_of(&start));
+        while (w.history->canRedo()) w.history->redo();
+        EXPECT_EQ(records_of(w.list), after);
     }
     // Right twice and Shift+Up: 2 px right, 10 px up on the screen (y grows upwards in the record).
     load(start);
@@ -177,6 +184,67 @@ TEST_F(EditCommandsTest, ARunOfNudgesOnOneFigureIsOneStep)
     arrows();
     EXPECT_EQ(records_of(w.list), records_of(rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {92, 20, 112, 40}})));
     EXPECT_EQ(marked_index, 2);  // still highlighted
+}
+
+// Guards: a command offered with nothing to work on (an empty Copy, a Cut of nothing), and Paste
+// taking bytes another program put under our type: part of a record, or kinds Quadrix never makes.
+TEST_F(EditCommandsTest, CommandsWithNothingToTakeAreGreyedAndDoNothing)
+{
+    auto* edit = qobject_cast<QMenu*>(w.item_cut->associatedObjects().value(0));
+    ASSERT_NE(edit, nullptr);
+    const auto offered = [&] {
+        edit->popup(QPoint(0, 0));
+        std::string on;
+        for (QAction* item : {w.item_cut, w.item_copy, w.item_paste, w.item_duplicate, w.item_to_top,
+                              w.item_to_bottom, w.item_raise, w.item_lower})
+            on += item->isEnabled() ? '1' : '0';
+        edit->hide();
+        return on;
+    };
+    const auto all_keys = [&] {
+        for (Qt::Key k : {Qt::Key_X, Qt::Key_C, Qt::Key_V, Qt::Key_D}) key(k, Qt::ControlModifier);
+        for (Qt::Key k : {Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown}) key(k);
+    };
+    struct Case {
+        const char* what;
+        std::string clipboard;  // under our type; "-" for none
+        std::string offered;    // cut copy paste duplicate, the four order items
+    };
+    const auto record = [](int32_t kind) {
+        return records_of(ObjectList{{{kind, 1, 2, -1, 3, 4, -1}}, 1});
+    };
+    const std::vector<Case> cases = {
+        {"nothing at all", "-", "00000000"},
+        {"part of a record", std::string(13, '\0'), "00000000"},
+        {"no record", "", "00000000"},
+        {"a kind 3", record(3), "00000000"},
+        {"a kind 7", record(7), "00000000"},
+        {"a kind -1", record(-1), "00000000"},
+        {"the largest kind", record(INT32_MAX), "00000000"},
+        {"a triangle and a stray byte", record(SHAPE_TRIANGLE) + "x", "00000000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        w.item_new->trigger();
+        auto* data = new QMimeData;
+        if (c.clipboard != "-") data->setData(FIGURES_MIME, QByteArray::fromStdString(c.clipboard));
+        QGuiApplication::clipboard()->setMimeData(data);
+        EXPECT_EQ(offered(), c.offered);
+        TraceCapture trace;
+        all_keys();
+        EXPECT_EQ(trace.take(), "");
+        EXPECT_EQ(list_count(w.list), 0);
+    }
+    // Figures of ours on the clipboard, a drawing, and then a highlighted figure: more is offered.
+    load(rects({{10, 10, 30, 30}, {50, 10, 70, 30}}));
+    auto* ours = new QMimeData;
+    ours->setData(FIGURES_MIME, QByteArray::fromStdString(record(SHAPE_ELLIPSE)));
+    QGuiApplication::clipboard()->setMimeData(ours);
+    EXPECT_EQ(offered(), "01110000");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(offered(), "11111111");
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage());  // the picture, not only PNG bytes
 }
 
 // Guards: an order key that wraps round at an end, takes a step that changes nothing, or loses

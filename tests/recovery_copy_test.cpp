@@ -6,6 +6,7 @@
 #include "tests/test_support.h"
 
 #include "app/recovery_copy.h"
+#include "app/unix_signals.h"
 #include "canvas/canvas_context.h"
 #include "canvas/interaction_state.h"
 #include "shapes/recovery_note.h"
@@ -18,7 +19,10 @@
 #include <QMainWindow>
 #include <QTest>
 
+#include <csignal>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <functional>
 #include <vector>
 
@@ -151,6 +155,12 @@ TEST_F(RecoveryCopyTest, TheCopyExistsExactlyWhileChangesAreInNoFile)
         EXPECT_EQ(found[0].file_name, expected);
     }
     EXPECT_TRUE(questions.empty());
+    // A rewrite replaces the copy whole, so a kill in the middle leaves the previous one: a reader
+    // that opened the old copy still reads all of it, never a copy cut or grown under it.
+    std::ifstream old(copies().at(0).edt, std::ios::binary);
+    draw_rect(130, 10, 180, 50);
+    ASSERT_EQ(copies().at(0).figures, 2);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}).size(), 28u);
 }
 
 TEST_F(RecoveryCopyTest, SimBringsBackFiguresAndFileAsOneUndoableStep)
@@ -256,11 +266,22 @@ TEST_F(RecoveryCopyTest, DamagedCopiesAreMovedAsideWithALineAndNeverOffered)
     one.records[0] = {0, 1, 2, -1, 3, 4, -1};
     const std::string good_note = encode_recovery_note({{records_hash(one), " "}, {records_hash(one), " "}});
     const std::string one_record = std::string("\0\0\0\0\1\0\0\0\2\0\0\0\xff\xff\xff\xff\3\0\0\0\4\0\0\0\xff\xff\xff\xff", 28);
+    // The good note with its first entry's length field replaced.
+    const auto length_field = [&](const std::string& field) {
+        const auto space = good_note.find(' ', good_note.find('\n'));
+        return good_note.substr(0, space + 1) + field + good_note.substr(good_note.find('\n', space));
+    };
     const std::vector<Case> cases = {
         {"truncated", one_record.substr(0, 20) , good_note},
         {"figures the note does not name", one_record + one_record, good_note},
         {"no note", one_record, "-"},
         {"a note that is no note", one_record, "hello\n"},
+        {"the largest length", one_record, length_field("18446744073709551615")},
+        {"one past the largest length", one_record, length_field("18446744073709551616")},
+        {"a length past the end of the note", one_record, length_field("500")},
+        {"a signed length", one_record, length_field("-1")},
+        {"a note cut short", one_record, good_note.substr(0, good_note.size() - 3)},
+        {"bytes of no meaning", one_record, std::string("quadrix recovery note 1\n\0\xfe\n\x80 7\n", 31)},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -278,14 +299,17 @@ TEST_F(RecoveryCopyTest, DamagedCopiesAreMovedAsideWithALineAndNeverOffered)
         EXPECT_FALSE(std::filesystem::exists(folder() + "/copy-" + id + ".edt"));
     }
     // A good copy beside the damaged ones is still offered; the temporary of a write its editor
-    // never finished goes.
+    // never finished goes, and so does a note whose copy was never written.
     write_all(folder() + "/copy-9-9.edt", one_record);
     write_all(folder() + "/copy-9-9.note", good_note);
     const std::string unfinished = folder() + "/.copy-9-9.edt.1f2e3d4c5b6a7988";
     write_all(unfinished, one_record.substr(0, 10));
+    const std::string lone_note = folder() + "/copy-9-8.note";
+    write_all(lone_note, good_note);
     restart();
     EXPECT_EQ(questions.size(), 1u);
     EXPECT_FALSE(std::filesystem::exists(unfinished));
+    EXPECT_FALSE(std::filesystem::exists(lone_note));
 }
 
 // A folder that cannot be made, or no folder at all: the editor draws as before, says so once on
@@ -324,5 +348,25 @@ TEST_F(RecoveryCopyTest, WithoutAFolderTheEditorWorksAsBeforeAndSaysSoOnce)
         const auto first = said.find(c.said);
         EXPECT_NE(first, std::string::npos) << said;
         EXPECT_EQ(said.find("quadrix:", said.find("quadrix:") + 1), std::string::npos) << "said more than once: " << said;
+    }
+}
+
+// Guards: a signal dropped from those that save the last change first (its default action also
+// ends the editor with the same status, so no window test can tell), and one the user's shell set
+// to be ignored (nohup) handled anyway, ending an editor that was meant to outlive its terminal.
+TEST(UnixSignals, EachReachesTheEventLoopUnlessIgnoredAtStart)
+{
+    for (const bool ignored : {false, true}) {
+        for (const int number : {SIGINT, SIGTERM, SIGHUP}) {
+            SCOPED_TRACE(std::to_string(number) + (ignored ? " ignored" : ""));
+            std::signal(number, ignored ? SIG_IGN : SIG_DFL);
+            QObject owner;
+            int got = 0;
+            ASSERT_TRUE(watch_unix_signals(&owner, [&got](int n) { got = n; }));
+            std::raise(number);
+            for (int i = 0; i < 50 && !got; ++i) QTest::qWait(10);
+            EXPECT_EQ(got, ignored ? 0 : number);
+            std::signal(number, SIG_DFL);
+        }
     }
 }

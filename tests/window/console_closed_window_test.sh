@@ -32,11 +32,11 @@ EOF
   note "$1: drawn, saved and ended"
 }
 
-(cd "$WORK" && exec "$QUADRIX" >&- 2> "$WORK/stderr.txt") &
+(cd "$WORK" && exec "${SCRATCH_ENV[@]}" "$QUADRIX" >&- 2> "$WORK/stderr.txt") &
 APP_PID=$!
 draw_save_exit closed
 
-(cd "$WORK" && exec "$QUADRIX" > /dev/full 2> "$WORK/stderr.txt") &
+(cd "$WORK" && exec "${SCRATCH_ENV[@]}" "$QUADRIX" > /dev/full 2> "$WORK/stderr.txt") &
 APP_PID=$!
 draw_save_exit full
 echo "PASS"

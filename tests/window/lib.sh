@@ -19,8 +19,9 @@ SCRATCH_ENV=(env HOME="$SCRATCH_HOME" XDG_STATE_HOME="$SCRATCH_HOME/state" XDG_C
 mkdir -p "$SCRATCH_HOME"/{state,config,data,cache}
 mkdir -p -m 700 "$SCRATCH_HOME/runtime"
 
+# APP_LAUNCHER, when set, runs the editor (nohup, wait_status.py ...).
 start_app() {
-  (cd "$WORK" && exec "${SCRATCH_ENV[@]}" "$QUADRIX" > "$TRACE" 2> "$WORK/stderr.txt") &
+  (cd "$WORK" && exec ${APP_LAUNCHER[@]+"${APP_LAUNCHER[@]}"} "${SCRATCH_ENV[@]}" "$QUADRIX" > "$TRACE" 2> "$WORK/stderr.txt") &
   APP_PID=$!
   wait_main_window
   wait_trace $'\n Repaint'
@@ -214,6 +215,12 @@ wait_window() {
 
 # The recovery copies on disk (full paths), oldest first.
 recovery_copies() { ls -1tr "$STATE_DIR"/copy-*.edt 2>/dev/null || true; }
+# Fails unless the recovery folder holds nothing at all (no copy, note, lock or temporary).
+folder_left_empty() {
+  local left
+  left=$(ls -A "$STATE_DIR" 2>/dev/null || true)
+  [ -z "$left" ] || fail "$1 left files in the recovery folder: $left"
+}
 
 # Waits for the recovery offer and answers it with a key (Return: Sim, Escape: Nao).
 answer_offer() {
