@@ -2,7 +2,7 @@
 
 #include "canvas/canvas_context.h"
 #include "canvas/shape_drawing.h"
-#include "shapes/trace.h"
+#include "core/trace.h"
 #include "toolkit/callbacks.h"
 
 int resize_act(CanvasWidget* canvas, int width, int height)

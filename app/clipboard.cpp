@@ -5,7 +5,7 @@
 #include "export/drivers.h"
 #include "export/outline.h"
 #include "export/page.h"
-#include "shapes/shape_file.h"
+#include "core/shape_file.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 // quadrix-export --fit writes for the same figures. Paste reads our own form only.
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 #include <cstdint>
 #include <optional>

@@ -10,8 +10,8 @@
 #include "canvas/clipboard.h"
 #include "canvas/canvas_context.h"
 #include "canvas/gesture.h"
-#include "shapes/shape_file.h"
-#include "shapes/trace.h"
+#include "core/shape_file.h"
+#include "core/trace.h"
 
 #include <QAction>
 #include <QMainWindow>

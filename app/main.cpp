@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "app/recovery_copy.h"
 #include "app/unix_signals.h"
-#include "shapes/trace.h"
+#include "core/trace.h"
 
 #include <QApplication>
 #include <QMainWindow>

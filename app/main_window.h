@@ -3,7 +3,7 @@
 #pragma once
 
 #include "canvas/tool_table.h"
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 #include "app/recovery_copy.h"
 
 #include "canvas/interaction_state.h"
-#include "shapes/atomic_save.h"
+#include "core/atomic_save.h"
 
 #include <QDateTime>
 #include <QDir>

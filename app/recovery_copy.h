@@ -1,17 +1,17 @@
 // The recovery copy: while the drawing holds changes that are in no file, a copy of it is kept in
 // $XDG_STATE_HOME/quadrix/ (by default ~/.local/state/quadrix/), rewritten after every change by a
-// writer thread of its own (shapes/recovery_writer.h), and removed once the drawing is in its file
+// writer thread of its own (core/recovery_writer.h), and removed once the drawing is in its file
 // again. Each running editor locks its own copy with a QLockFile, so another editor never offers,
 // reads or removes it; at start-up the newest copy whose editor has ended is offered back
 // (app/recovery_offer.h).
 //
 // A copy is three files sharing a stem: STEM.edt (a drawing file), STEM.note (the file its figures
-// belong to, shapes/recovery_note.h) and STEM.lock.
+// belong to, core/recovery_note.h) and STEM.lock.
 #pragma once
 
 #include "canvas/edits.h"
-#include "shapes/recovery_note.h"
-#include "shapes/recovery_writer.h"
+#include "core/recovery_note.h"
+#include "core/recovery_writer.h"
 
 #include <QDateTime>
 #include <QObject>

@@ -6,8 +6,8 @@
 #include "canvas/canvas_context.h"
 #include "canvas/interaction_state.h"
 #include "canvas/shape_drawing.h"
-#include "shapes/shape_file.h"
-#include "shapes/trace.h"
+#include "core/shape_file.h"
+#include "core/trace.h"
 #include "toolkit/dialogs.h"
 
 #include <QDir>

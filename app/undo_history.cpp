@@ -11,7 +11,7 @@
 #include "canvas/gesture.h"
 #include "canvas/interaction_state.h"
 #include "canvas/shape_drawing.h"
-#include "shapes/trace.h"
+#include "core/trace.h"
 
 #include <QAction>
 #include <QUndoStack>

@@ -2,7 +2,7 @@
 // list, as start-up leaves them, and a drawing of mixed figures to fill a list with.
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 class CanvasWidget;
 

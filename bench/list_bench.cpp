@@ -2,8 +2,8 @@
 // press), and saving and opening a drawing of 200 figures.
 #include "bench/bench_canvas.h"
 
-#include "shapes/hit_test.h"
-#include "shapes/shape_file.h"
+#include "core/hit_test.h"
+#include "core/shape_file.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 
 #include "app/undo_history.h"
 #include "canvas/edits.h"
-#include "shapes/trace.h"
+#include "core/trace.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 // Every change goes through the door (canvas/edits.h); the figure stays highlighted.
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 #include <cstdint>
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "canvas/figure_raster.h"
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 #include "toolkit/draw_surface.h"
 
 #include <cstdint>

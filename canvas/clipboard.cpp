@@ -6,7 +6,7 @@
 #include "canvas/canvas_messages.h"
 #include "canvas/edits.h"
 #include "canvas/gesture.h"
-#include "shapes/shape_file.h"
+#include "core/shape_file.h"
 #include "toolkit/dialogs.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // app/ fills and reads): what is copied, where a paste puts it, and the changes through the door.
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 #include <optional>
 #include <string_view>

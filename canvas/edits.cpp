@@ -1,7 +1,7 @@
 #include "canvas/edits.h"
 
 #include "canvas/interaction_state.h"
-#include "shapes/shape_file.h"
+#include "core/shape_file.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // The list operations below these do the work.
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 #include <functional>
 #include <string>

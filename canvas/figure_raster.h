@@ -2,8 +2,8 @@
 // drawing with these, and so does the converter, so a file and the screen cannot disagree.
 #pragma once
 
-#include "shapes/figure_form.h"
-#include "shapes/shape_list.h"
+#include "core/figure_form.h"
+#include "core/shape_list.h"
 #include "toolkit/draw_surface.h"
 
 #include <cstdint>

@@ -6,7 +6,7 @@
 #include "canvas/rubber_band.h"
 #include "canvas/selection.h"
 #include "canvas/shape_drawing.h"
-#include "shapes/trace.h"
+#include "core/trace.h"
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
 

@@ -2,7 +2,7 @@
 // stretched, black again when another figure is marked or the drawing is redrawn.
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 #include <cstdint>
 

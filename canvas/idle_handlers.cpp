@@ -1,6 +1,6 @@
 #include "canvas/idle_handlers.h"
 
-#include "shapes/trace.h"
+#include "core/trace.h"
 #include "toolkit/callbacks.h"
 
 int button_trace(CanvasWidget*, int button, int pressed, int x, int y)

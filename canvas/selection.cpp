@@ -12,7 +12,7 @@
 #include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
 #include "canvas/shape_drawing.h"
-#include "shapes/hit_test.h"
+#include "core/hit_test.h"
 #include "toolkit/callbacks.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // by its second point) and the delete tool (a left click removes it).
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 class CanvasWidget;
 

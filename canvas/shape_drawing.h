@@ -2,7 +2,7 @@
 // moved or stretched, and the whole drawing.
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 class CanvasWidget;
 

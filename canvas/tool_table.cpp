@@ -5,7 +5,7 @@
 #include "canvas/creation_tools.h"
 #include "canvas/selection.h"
 #include "canvas/tool_images.h"
-#include "shapes/trace.h"
+#include "core/trace.h"
 
 #include <cstring>
 

@@ -7,8 +7,8 @@
 #include "export/drivers.h"
 #include "export/outline.h"
 #include "export/page.h"
-#include "shapes/atomic_save.h"
-#include "shapes/shape_file.h"
+#include "core/atomic_save.h"
+#include "core/shape_file.h"
 
 #include <cerrno>
 #include <cstdio>

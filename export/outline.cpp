@@ -3,7 +3,7 @@
 // band. The three outline functions are at the bottom.
 #include "export/outline.h"
 
-#include "shapes/figure_form.h"
+#include "core/figure_form.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "export/page.h"
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 #include <cstdint>
 

@@ -3,7 +3,7 @@
 // the coordinates are non-negative, as they all are after fitting.
 #include "export/page.h"
 
-#include "shapes/figure_form.h"
+#include "core/figure_form.h"
 
 #include <algorithm>
 

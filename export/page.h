@@ -2,8 +2,8 @@
 // the same placed figures on the same page, so they agree with each other and with the canvas.
 #pragma once
 
-#include "shapes/shape_list.h"
-#include "toolkit/canvas_size.h"
+#include "core/shape_list.h"
+#include "core/canvas_size.h"
 
 #include <cstdint>
 

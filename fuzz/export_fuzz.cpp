@@ -8,7 +8,7 @@
 #include "export/drivers.h"
 #include "export/outline.h"
 #include "export/page.h"
-#include "shapes/shape_file.h"
+#include "core/shape_file.h"
 #include "toolkit/draw_surface.h"
 
 #include <QByteArray>

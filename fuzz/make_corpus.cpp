@@ -1,7 +1,7 @@
 // Writes the fuzzer's seed drawings into the folder given as the only argument, through the same
 // list operations and writer the editor's tools and Save use, so every seed is a real drawing.
-#include "shapes/shape_file.h"
-#include "shapes/shape_list.h"
+#include "core/shape_file.h"
+#include "core/shape_list.h"
 
 #include <cstdio>
 #include <string>

@@ -5,8 +5,8 @@
 // names aborts. Start reading at LLVMFuzzerTestOneInput at the bottom.
 #include "app/recovery_offer.h"
 #include "fuzz/fuzz_support.h"
-#include "shapes/recovery_note.h"
-#include "shapes/shape_file.h"
+#include "core/recovery_note.h"
+#include "core/shape_file.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -8,7 +8,7 @@
 #include "app/messages.h"
 #include "canvas/canvas_context.h"
 #include "canvas/interaction_state.h"
-#include "shapes/shape_file.h"
+#include "core/shape_file.h"
 
 #include <QAction>
 #include <QApplication>

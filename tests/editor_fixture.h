@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 #include "tests/test_support.h"
 #include "toolkit/dialogs.h"
 

@@ -1,7 +1,7 @@
 // The converter's command line and failures, through the built program: exit codes, the one line
 // on standard error, the page each option gives, hostile drawings, and outputs that cannot be
 // written, which must leave the old file as it was and nothing beside it.
-#include "shapes/shape_file.h"
+#include "core/shape_file.h"
 #include "tests/export_support.h"
 #include "tests/test_support.h"
 

@@ -1,7 +1,7 @@
 #include "tests/export_support.h"
 
 #include "canvas/figure_raster.h"
-#include "shapes/shape_file.h"
+#include "core/shape_file.h"
 #include "tests/test_support.h"
 #include "toolkit/draw_surface.h"
 

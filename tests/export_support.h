@@ -2,7 +2,7 @@
 // pictures a drawing should give.
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 #include <QImage>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // The hit test: filled figures, inclusive and strict boundaries, degenerate and extreme figures.
-#include "shapes/hit_test.h"
+#include "core/hit_test.h"
 #include "tests/test_support.h"
 
 #include <gtest/gtest.h>

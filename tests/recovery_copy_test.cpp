@@ -9,9 +9,9 @@
 #include "app/unix_signals.h"
 #include "canvas/canvas_context.h"
 #include "canvas/interaction_state.h"
-#include "shapes/recovery_note.h"
-#include "shapes/shape_file.h"
-#include "shapes/trace.h"
+#include "core/recovery_note.h"
+#include "core/shape_file.h"
+#include "core/trace.h"
 
 #include <QAction>
 #include <QDir>

@@ -3,9 +3,9 @@
 // a failing disk reported on every change.
 #include "tests/test_support.h"
 
-#include "shapes/recovery_note.h"
-#include "shapes/recovery_writer.h"
-#include "shapes/shape_file.h"
+#include "core/recovery_note.h"
+#include "core/recovery_writer.h"
+#include "core/shape_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Drawing files: the byte layout, what the reader accepts and refuses, and saving that never
 // destroys the previous file.
-#include "shapes/atomic_save.h"
-#include "shapes/shape_file.h"
+#include "core/atomic_save.h"
+#include "core/shape_file.h"
 #include "tests/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The figure list: slot operations, the append operations with their trace, and the capacity limit.
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 #include "tests/test_support.h"
 
 #include <gtest/gtest.h>

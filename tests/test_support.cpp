@@ -1,6 +1,6 @@
 #include "tests/test_support.h"
 
-#include "shapes/trace.h"
+#include "core/trace.h"
 
 #include <cstdio>
 #include <cstdlib>

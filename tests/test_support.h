@@ -2,7 +2,7 @@
 // and acting as an unprivileged user.
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 #include <cstdint>
 #include <initializer_list>

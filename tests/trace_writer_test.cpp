@@ -1,7 +1,7 @@
 // The trace's writer thread, on real pipes and descriptors: every byte in order while the reader
 // keeps up, the bound and the dropped line when it stalls, quiet discarding once output fails.
-#include "shapes/trace.h"
-#include "shapes/trace_writer.h"
+#include "core/trace.h"
+#include "core/trace_writer.h"
 #include "tests/test_support.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 
 #include "app/undo_history.h"
 #include "canvas/interaction_state.h"
-#include "shapes/shape_file.h"
+#include "core/shape_file.h"
 #include "toolkit/canvas_widget.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 // "MOTION_CB", "RESIZE_CB" and "ACTION". Positions are drawing-area pixels from the top-left, y down.
 #pragma once
 
-#include "toolkit/canvas_size.h"
+#include "core/canvas_size.h"
 #include "toolkit/draw_surface.h"
 
 #include <QImage>

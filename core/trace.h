@@ -1,5 +1,5 @@
 // The console trace: printf-style lines to standard output, each handed to a writer thread of its
-// own (shapes/trace_writer.h) as the event happens, so that the console sees every event when it
+// own (core/trace_writer.h) as the event happens, so that the console sees every event when it
 // happens while a slow, stalled or vanished reader never holds up or ends the editor.
 #pragma once
 

@@ -1,9 +1,9 @@
 // Drawing files: encoding records as little-endian bytes, the writer and the reader.
 // Start with list_write_file and list_read_file at the bottom; the helpers above them do the bytes
 // and the POSIX calls.
-#include "shapes/shape_file.h"
+#include "core/shape_file.h"
 
-#include "shapes/atomic_save.h"
+#include "core/atomic_save.h"
 
 #include <algorithm>
 #include <array>
@@ -94,7 +94,7 @@ long read_up_to(int fd, unsigned char* buffer, long cap)
 
 }  // namespace
 
-// The new bytes replace the old file only once complete on disk (shapes/atomic_save.h), so a
+// The new bytes replace the old file only once complete on disk (core/atomic_save.h), so a
 // failure half-way never costs the old drawing.
 int list_write_file(const std::string& name, const ObjectList* list)
 {

@@ -2,7 +2,7 @@
 // link stands for, make a temporary file in its folder, write and sync every byte, give it the
 // old file's permissions, rename it over the target, sync the folder so the rename lasts.
 // No direct-write fallback: writing in place would truncate the old file first.
-#include "shapes/atomic_save.h"
+#include "core/atomic_save.h"
 
 #include <cerrno>
 #include <cstdint>

@@ -1,11 +1,11 @@
-// The note kept beside a recovery copy. The copy itself is a plain drawing file (shapes/shape_file.h)
+// The note kept beside a recovery copy. The copy itself is a plain drawing file (core/shape_file.h)
 // that File > Open and the converter read; the note says which file its figures belong to. It is
 // written before the copy and names two states, the one being written and the one written before,
 // each with a hash of its figures: a copy whose write was cut short still holds the earlier figures,
 // and the note still knows their file.
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 #include <cstdint>
 #include <optional>

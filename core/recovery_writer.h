@@ -7,8 +7,8 @@
 // are still tried, so a disk that fills up and frees again costs only the changes in between.
 #pragma once
 
-#include "shapes/recovery_note.h"
-#include "shapes/shape_list.h"
+#include "core/recovery_note.h"
+#include "core/shape_list.h"
 
 #include <chrono>
 #include <condition_variable>

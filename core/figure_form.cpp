@@ -1,5 +1,5 @@
 // Figure forms: the numbers both the raster and the outlines draw from.
-#include "shapes/figure_form.h"
+#include "core/figure_form.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "shapes/recovery_writer.h"
+#include "core/recovery_writer.h"
 
-#include "shapes/shape_file.h"
+#include "core/shape_file.h"
 
 #include <cerrno>
 #include <cstdio>

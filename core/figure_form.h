@@ -2,7 +2,7 @@
 // raster and the converter's outlines start from these same numbers, so they cannot disagree.
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 #include <cstdint>
 

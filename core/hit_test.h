@@ -1,7 +1,7 @@
 // Which figure lies under a point. Figures count as filled areas.
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 // 0 when (px, py) is inside the figure, 1 when it is not.
 int shape_contains(ShapeRecord record, int px, int py);

@@ -1,7 +1,7 @@
 // The figure list: creation, the slot operations and the three append operations with their trace.
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
-#include "shapes/trace.h"
+#include "core/trace.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "shapes/trace_writer.h"
+#include "core/trace_writer.h"
 
 #include <algorithm>
 #include <cerrno>

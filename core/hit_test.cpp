@@ -1,6 +1,6 @@
 // Point-in-figure tests, one per figure type, and the top-most pick over the list.
 // Coordinates may be anywhere in int32: differences are taken in wider types so nothing overflows.
-#include "shapes/hit_test.h"
+#include "core/hit_test.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "shapes/trace.h"
+#include "core/trace.h"
 
-#include "shapes/trace_writer.h"
+#include "core/trace_writer.h"
 
 #include <cerrno>
 #include <csignal>

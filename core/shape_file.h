@@ -2,7 +2,7 @@
 // with no header. Saving replaces the old file only once the new one is complete on disk.
 #pragma once
 
-#include "shapes/shape_list.h"
+#include "core/shape_list.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 // The note is text: a first line naming the format, then per entry a line "HASH LENGTH" and the
 // name's bytes on the next line (a length, because a path may hold a newline).
-#include "shapes/recovery_note.h"
+#include "core/recovery_note.h"
 
 #include <charconv>
 #include <cinttypes>
