@@ -29,14 +29,8 @@ CanvasWidget* item_canvas(QObject* item)
 void save_to(ObjectList* list, std::optional<std::string> name)
 {
     if (!name) return;
-    file_name = *name;
-    if (list_write_file(*name, list) < 0) {
-        drawing_changed(list);  // renamed all the same: the recovery copy names the new file
-        show_message(MESSAGE_TITLE, WRITE_ERROR);
-    } else {
-        trace("\nSave.");
-        drawing_stored(list);
-    }
+    if (save_drawing(list, *name)) trace("\nSave.");
+    else show_message(MESSAGE_TITLE, WRITE_ERROR);
 }
 
 void forget_on(QObject* element, ObjectList* list)
@@ -92,7 +86,6 @@ bool open_named(ObjectList* list, CanvasWidget* canvas, const std::string& name)
         return false;
     }
     trace("\nOpen.");
-    drawing_stored(list);
     redraw_all(canvas, list);
     return true;
 }

@@ -181,7 +181,7 @@ bool start_editor(MainWindow& w)
     w.dialog->show();
     canvas_context_create(w.canvas);
     register_callbacks();
-    file_name = NO_FILE_NAME;
+    start_drawing();
     w.recovery = new RecoveryCopy(w.dialog);
     QTimer::singleShot(0, w.dialog, [recovery = w.recovery, canvas = w.canvas] { offer_left_copy(recovery, canvas); });
     return true;

@@ -2,7 +2,6 @@
 // whether the drawing holds changes in no file (then the writer keeps the copy) or not (it goes).
 #include "app/recovery_copy.h"
 
-#include "canvas/interaction_state.h"
 #include "core/atomic_save.h"
 
 #include <QDateTime>
@@ -10,7 +9,6 @@
 #include <QFile>
 #include <QLockFile>
 
-#include <algorithm>
 #include <cstdio>
 
 #include <unistd.h>
@@ -37,12 +35,6 @@ QString lock_error(const QLockFile& lock)
     case QLockFile::LockFailedError: return "it is in use";
     default: return "unknown error";
     }
-}
-
-bool same_records(const std::vector<ShapeRecord>& stored, const ObjectList& list)
-{
-    const int n = list_count(&list);
-    return std::ssize(stored) == n && std::equal(stored.begin(), stored.end(), list.records);
 }
 
 }  // namespace
@@ -84,14 +76,14 @@ RecoveryCopy::RecoveryCopy(QObject* parent) : QObject(parent)
         return;
     }
     writer_ = std::make_unique<RecoveryWriter>(local(copy_path(stem_)), local(note_path(stem_)), save_bytes);
-    set_drawing_watcher([this](const ObjectList& list, const std::string& name, bool stored) {
+    watch_id_ = watch_drawing([this](const ObjectList& list, const std::string& name, bool stored) {
         watch(list, name, stored);
     });
 }
 
 RecoveryCopy::~RecoveryCopy()
 {
-    if (active()) set_drawing_watcher({});
+    if (active()) stop_watching(watch_id_);
 }
 
 void RecoveryCopy::discard()
@@ -121,17 +113,9 @@ void RecoveryCopy::adopt(LeftCopy& left)
     kept_ = true;
 }
 
-bool RecoveryCopy::unsaved(const ObjectList& list, const std::string& file_name) const
-{
-    if (file_name == NO_FILE_NAME) return list_count(&list) > 0;
-    const auto stored = stored_.find(file_name);
-    return stored == stored_.end() || !same_records(stored->second, list);
-}
-
 void RecoveryCopy::watch(const ObjectList& list, const std::string& file_name, bool stored)
 {
-    if (stored) stored_[file_name].assign(list.records, list.records + list_count(&list));
-    if (unsaved(list, file_name)) {
+    if (!stored) {
         writer_->keep(list, file_name);
         kept_ = true;
     } else if (kept_) {

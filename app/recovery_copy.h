@@ -18,7 +18,6 @@
 #include <QString>
 
 #include <chrono>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -59,15 +58,13 @@ public:
 
 private:
     void watch(const ObjectList& list, const std::string& file_name, bool stored);
-    bool unsaved(const ObjectList& list, const std::string& file_name) const;
 
     QString folder_;
     QString stem_;
     std::shared_ptr<QLockFile> lock_;
     std::unique_ptr<RecoveryWriter> writer_;
     bool kept_ = false;  // a copy was asked for and not removed since
-    // The figures last read from or written to each file this editor used.
-    std::map<std::string, std::vector<ShapeRecord>> stored_;
+    int watch_id_ = 0;   // this copy's place among the door's watchers
 };
 
 // The three files of a stem.

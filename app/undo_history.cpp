@@ -52,9 +52,7 @@ private:
     {
         ObjectList* list = canvas_list(canvas_);
         if (!list) return;
-        restore_figures(list, state.list);
-        if (renames_) file_name = state.file_name;
-        drawing_changed(list);
+        put_back_drawing(list, state, renames_);
         redraw_all(canvas_, list);
         trace("%s", line);
     }

@@ -4,6 +4,8 @@
 #include "core/shape_file.h"
 
 #include <algorithm>
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -13,29 +15,52 @@ EditListener& listener()
     return fn;
 }
 
-DrawingWatcher& watcher()
+std::map<int, DrawingWatcher>& watchers()
 {
-    static DrawingWatcher fn;
-    return fn;
+    static std::map<int, DrawingWatcher> all;
+    return all;
 }
 
-void tell_watcher(const ObjectList* list, bool stored)
+// The figures last read from or written to each file this editor used.
+std::map<std::string, std::vector<ShapeRecord>>& stored_figures()
 {
-    if (watcher()) watcher()(*list, file_name, stored);
+    static std::map<std::string, std::vector<ShapeRecord>> files;
+    return files;
 }
 
-// Runs one change of the drawing and reports it when it changed anything.
+void remember_stored(const ObjectList* list)
+{
+    stored_figures()[file_name].assign(list->records, list->records + list_count(list));
+}
+
+void tell_watchers(const ObjectList* list)
+{
+    if (watchers().empty()) return;
+    const bool stored = drawing_in_its_file(list);
+    for (const auto& [id, watcher] : watchers()) watcher(*list, file_name, stored);
+}
+
+// Runs one change of the drawing and reports it when it changed anything: the figures, the file
+// name, or what the file is known to hold (an Open of the file the drawing already shows).
 template <class Change>
 auto edit(ObjectList* list, Change change, const EditTag& tag = {})
 {
-    if (!listener() && !watcher()) return change();
+    if (!listener() && watchers().empty()) return change();
     const DrawingState before = current_drawing(list);
+    const bool was_stored = drawing_in_its_file(list);
     auto result = change();
     const DrawingState after = current_drawing(list);
-    if (same_drawing(before, after)) return result;
-    if (listener()) listener()(before, after, tag);
-    tell_watcher(list, false);
+    const bool changed = !same_drawing(before, after);
+    if (changed && listener()) listener()(before, after, tag);
+    if (changed || was_stored != drawing_in_its_file(list)) tell_watchers(list);
     return result;
+}
+
+void restore_figures(ObjectList* list, const ObjectList& figures)
+{
+    const int n = std::clamp(list_count(&figures), 0, LIST_CAPACITY);
+    std::copy(figures.records, figures.records + n, list->records);
+    list->count = n;
 }
 
 }  // namespace
@@ -48,9 +73,29 @@ bool same_drawing(const DrawingState& a, const DrawingState& b)
 }
 
 void set_edit_listener(EditListener fn) { listener() = std::move(fn); }
-void set_drawing_watcher(DrawingWatcher fn) { watcher() = std::move(fn); }
-void drawing_stored(const ObjectList* list) { tell_watcher(list, true); }
-void drawing_changed(const ObjectList* list) { tell_watcher(list, false); }
+
+int watch_drawing(DrawingWatcher fn)
+{
+    static int last_id = 0;
+    watchers().emplace(++last_id, std::move(fn));
+    return last_id;
+}
+
+void stop_watching(int id) { watchers().erase(id); }
+
+void start_drawing()
+{
+    file_name = NO_FILE_NAME;
+    stored_figures().clear();
+}
+
+bool drawing_in_its_file(const ObjectList* list)
+{
+    if (file_name == NO_FILE_NAME) return list_count(list) == 0;
+    const auto stored = stored_figures().find(file_name);
+    return stored != stored_figures().end() && std::ssize(stored->second) == list_count(list) &&
+           std::equal(stored->second.begin(), stored->second.end(), list->records);
+}
 
 int insert_rect(ObjectList* list, int xa, int ya, int xb, int yb)
 {
@@ -97,9 +142,20 @@ int open_drawing(ObjectList* list, const std::string& name)
 {
     return edit(list, [&] {
         const int n = list_read_file(name, list);
-        if (n >= 0) file_name = name;
+        if (n < 0) return n;
+        file_name = name;
+        remember_stored(list);
         return n;
     });
+}
+
+bool save_drawing(const ObjectList* list, const std::string& name)
+{
+    file_name = name;
+    const bool written = list_write_file(name, list) >= 0;
+    if (written) remember_stored(list);
+    tell_watchers(list);
+    return written;
 }
 
 int insert_shapes(ObjectList* list, const ShapeRecord* records, int n)
@@ -148,9 +204,9 @@ DrawingState current_drawing(const ObjectList* list)
     return state;
 }
 
-void restore_figures(ObjectList* list, const ObjectList& figures)
+void put_back_drawing(ObjectList* list, const DrawingState& state, bool renames)
 {
-    const int n = std::clamp(list_count(&figures), 0, LIST_CAPACITY);
-    std::copy(figures.records, figures.records + n, list->records);
-    list->count = n;
+    restore_figures(list, state.list);
+    if (renames) file_name = state.file_name;
+    tell_watchers(list);
 }

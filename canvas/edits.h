@@ -1,8 +1,10 @@
-// The one door through which the drawing changes: a creation tool's insert, a select drag's move
-// or stretch, the delete tool, New and Open, and the keyboard's paste, nudge and reorder. Each
-// compares the drawing (its figures and its file name) before and after, and tells the edit
-// listener of every real change, so the undo history records each change in exactly one place.
-// The list operations below these do the work.
+// The one door through which the drawing and its file change: a creation tool's insert, a select
+// drag's move or stretch, the delete tool, New, Open and Save, undo and redo, and the keyboard's
+// paste, nudge and reorder. Each change compares the drawing (its figures and its file name)
+// before and after and tells the edit listener of every real change, so the undo history records
+// each change in exactly one place. The door alone writes the file name and knows which figures
+// each file holds, so every watcher learns of each change once, with whether the drawing is now in
+// its file. The list operations below these do the work.
 #pragma once
 
 #include "core/shape_list.h"
@@ -31,16 +33,18 @@ using EditListener =
 // Called after every change that left the drawing different; an empty function stops it.
 void set_edit_listener(EditListener listener);
 
-// Told after every change of the drawing, whether made through the door or put back by undo or
-// redo, with stored false; and with stored true when Save or Open found the current file holding
-// exactly these figures. An empty function stops it. The recovery copy watches this way.
+// Told once after every change of the drawing or of its file name, and after a Save: stored says
+// whether the drawing is now in its file (its figures are those last read from or written to
+// that file; with no file, there are none). The recovery copy watches this way.
 using DrawingWatcher = std::function<void(const ObjectList& list, const std::string& file_name, bool stored)>;
-void set_drawing_watcher(DrawingWatcher watcher);
-// Save and Open call this once the current file holds exactly the figures of list.
-void drawing_stored(const ObjectList* list);
-// Undo and redo, and a Save that renamed the drawing but failed, call this once the figures and
-// the file name are as they now stand.
-void drawing_changed(const ObjectList* list);
+// Adds a watcher; the id returned stops it.
+int watch_drawing(DrawingWatcher watcher);
+void stop_watching(int id);
+
+// A new editor's drawing: no file, and no file known to hold anything.
+void start_drawing();
+// Whether the drawing is in its file, as the watchers are told.
+bool drawing_in_its_file(const ObjectList* list);
 
 // Append a figure (with its trace line); 0 and no change when the list is full.
 int insert_rect(ObjectList* list, int xa, int ya, int xb, int yb);
@@ -54,6 +58,9 @@ void delete_shape(ObjectList* list, int i);
 void new_drawing(ObjectList* list);
 // Open: the figures of file name, which becomes the current file; -1 and no change on failure.
 int open_drawing(ObjectList* list, const std::string& name);
+// Save and Save As: writes the figures to name, which becomes the current file even when the
+// write fails (a later Save tries it again without asking); false when it failed. No undo step.
+bool save_drawing(const ObjectList* list, const std::string& name);
 
 // Append n figures on top, in their order, with no trace line; 0 and no change when they do not
 // all fit.
@@ -68,6 +75,6 @@ void recover_drawing(ObjectList* list, const DrawingState& state);
 
 // The drawing as it is now.
 DrawingState current_drawing(const ObjectList* list);
-// Puts the figures back as they were (undo and redo; the listener is not told). The file name is
-// not theirs to put back: only a step whose own change renamed the drawing restores file_name.
-void restore_figures(ObjectList* list, const ObjectList& figures);
+// Undo and redo: the figures of state back (the listener is not told). The file name is put back
+// only with renames: only a step whose own change renamed the drawing restores it.
+void put_back_drawing(ObjectList* list, const DrawingState& state, bool renames);

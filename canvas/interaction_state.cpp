@@ -20,5 +20,4 @@ void reset_interaction_state()
     grabbed_index = 0;
     marked_index = -1;
     selected_index = 0;
-    file_name = NO_FILE_NAME;
 }

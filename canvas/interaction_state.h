@@ -18,5 +18,6 @@ inline const char* const NO_FILE_NAME = " ";
 
 // No figure marked or selected any more; nothing is drawn (the caller redraws or clears).
 void forget_mark();
-// Back to the state at start-up (tests begin each case here).
+// Back to the state at start-up (tests begin each case here); the file name is the door's
+// (start_drawing, canvas/edits.h).
 void reset_interaction_state();

@@ -4,11 +4,13 @@
 // undo, redo, Esc, the tool keys, Delete, Tab, the arrows, the order keys and the clipboard's.
 // After every step the list must be consistent, after every completed action the canvas must show
 // exactly the drawing, after every Save the file the last Save As or Open chose (or that an undo or
-// redo of New or Open brought back) must hold it, and the history must undo to the empty drawing
-// and redo back to the same one.
+// redo of New or Open brought back) must hold it, a recovery copy must be on disk exactly while the
+// drawing is not in its file, and the history must undo to the empty drawing and redo back to the
+// same one.
 #include "tests/editor_fixture.h"
 #include "tests/test_support.h"
 
+#include "app/recovery_copy.h"
 #include "app/undo_history.h"
 #include "canvas/canvas_context.h"
 #include "canvas/interaction_state.h"
@@ -21,6 +23,8 @@
 #include <QTest>
 #include <QUndoStack>
 #include <QToolButton>
+#include <QDir>
+#include <map>
 #include <random>
 
 namespace {
@@ -108,7 +112,9 @@ protected:
             }
             const std::string name = rng() % 2 ? any_name(dir) : dir.file("none.edt");
             dialog_answers.push_back(name);
+            const size_t said = messages.size();
             w.item_open->trigger();
+            if (messages.size() == said) file_holds[name] = records();
             if (w.history->index() != index) chosen = name;
             break;
         }
@@ -130,6 +136,22 @@ protected:
         else if (w.history->index() != index) record_step(index, chosen);
         else expected_name = chosen;
         if (saved) check_saved();
+    }
+
+    // The test's own account of what each file holds, from the Saves and Opens that worked.
+    std::map<std::string, std::string> file_holds;
+
+    bool in_its_file() const
+    {
+        if (expected_name == NO_FILE_NAME) return list_count(w.list) == 0;
+        const auto held = file_holds.find(expected_name);
+        return held != file_holds.end() && held->second == records();
+    }
+
+    bool copy_on_disk()
+    {
+        EXPECT_TRUE(w.recovery->wait_written(std::chrono::seconds(5)));
+        return !QDir(QString::fromStdString(state_home->path() + "/quadrix")).entryList({"copy-*.edt"}).isEmpty();
     }
 
     // The test's own account of which steps renamed the drawing, parallel to the history: undoing
@@ -162,6 +184,7 @@ protected:
     {
         if (expected_name.find("missing/") != std::string::npos) return;
         ASSERT_EQ(read_all(expected_name), records()) << expected_name;
+        file_holds[expected_name] = records();
     }
 
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(w.dialog, k, mods); }
@@ -220,6 +243,7 @@ protected:
         ASSERT_LE(list->count, LIST_CAPACITY) << "step " << step;
         ASSERT_LT(marked_index, list->count) << "step " << step;
         for (int i = list->count; i < LIST_CAPACITY; ++i) list->records[i] = POISON;
+        ASSERT_EQ(copy_on_disk(), !in_its_file()) << "step " << step;
         bool action_done = held == Qt::NoButton && tri_clicks == 0;
         if (action_done) {
             ASSERT_TRUE(without_highlight(image()) == redrawn_image()) << "step " << step;

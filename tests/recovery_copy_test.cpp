@@ -7,6 +7,7 @@
 
 #include "app/recovery_copy.h"
 #include "app/unix_signals.h"
+#include "canvas/edits.h"
 #include "canvas/canvas_context.h"
 #include "canvas/interaction_state.h"
 #include "core/recovery_note.h"
@@ -369,4 +370,40 @@ TEST(UnixSignals, EachReachesTheEventLoopUnlessIgnoredAtStart)
             std::signal(number, SIG_DFL);
         }
     }
+}
+
+// Guards: a file command that tells the watchers twice ("changed", then "stored"), which hands the
+// writer a copy of a drawing with no change in it, to be deleted a moment later: a kill between
+// the two leaves a copy the next start offers back for nothing.
+TEST_F(RecoveryCopyTest, OpenAndSaveTellTheWatchersOnceThatTheDrawingIsStored)
+{
+    struct Case {
+        const char* what;
+        std::function<void()> command;
+        std::vector<bool> told;  // what the watchers are told, in order
+    };
+    const std::string a = file("a.edt");
+    const std::string b = file("b.edt");
+    ObjectList two{};
+    list_add_rect(&two, 1, 1, 9, 9);
+    list_add_rect(&two, 2, 2, 8, 8);
+    ASSERT_EQ(list_write_file(b, &two), 2);
+    std::vector<bool> told;
+    const int watching = watch_drawing([&told](const ObjectList&, const std::string&, bool stored) { told.push_back(stored); });
+    const std::vector<Case> cases = {
+        {"Save As of a drawing in no file", [&] { save_as(a); }, {true}},
+        {"Save after a change", [&] { draw_rect(70, 10, 120, 50); told.clear(); w.item_save->trigger(); }, {true}},
+        {"Open of another file", [&] { open(b); }, {true}},
+        {"Open of the file already shown, unchanged", [&] { open(b); }, {}},
+        {"Save As another name", [&] { save_as(a); }, {true}},
+    };
+    draw_rect(10, 10, 60, 50);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        told.clear();
+        c.command();
+        EXPECT_EQ(told, c.told);
+        EXPECT_TRUE(copies().empty());
+    }
+    stop_watching(watching);
 }
