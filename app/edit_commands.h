@@ -1,9 +1,23 @@
-// The Edit menu's editing commands and the keys that work on the highlighted figure: Cut, Copy,
-// Paste and Duplicate; the order of figures; the arrow keys; Tab and Shift+Tab.
+// The callbacks of the Edit menu's editing commands and of the keys on the drawing, each bound by
+// name through the key table (app/key_table.h): Cut, Copy, Paste and Duplicate; the order of
+// figures; the tool keys, Esc and Delete; the arrows and Tab. Each finds the canvas under the
+// item's "CanvasContext" and its argument under "arg", and returns IUP_DEFAULT.
 #pragma once
 
-class QMenu;
-struct MainWindow;
+class QObject;
 
-// Adds the items (with their keys shown) to edit and the other keys to the window.
-void add_edit_commands(MainWindow& w, QMenu* edit);
+int cut_act(QObject* item);
+int copy_act(QObject* item);
+int paste_act(QObject* item);
+int duplicate_act(QObject* item);
+int order_act(QObject* item);     // arg.x: the Place
+int tool_key_act(QObject* item);  // arg.x: the tool's index; a click on its toggle between gestures
+int cancel_act(QObject* item);    // Esc
+int delete_act(QObject* item);    // Delete, Backspace
+int nudge_act(QObject* item);     // arg: the step on the screen, y down
+int tab_act(QObject* item);       // arg.x: -1 down from the top, +1 up from the bottom
+
+// When each may act; greyed otherwise.
+bool has_highlight(QObject* item);
+bool has_figures_to_copy(QObject* item);
+bool clipboard_has_figures(QObject* item);

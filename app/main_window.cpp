@@ -3,10 +3,9 @@
 #include "app/main_window.h"
 
 #include "app/canvas_callbacks.h"
-#include "app/edit_commands.h"
 #include "app/file_commands.h"
 #include "app/file_drop.h"
-#include "app/keyboard.h"
+#include "app/key_table.h"
 #include "app/recovery_copy.h"
 #include "app/recovery_offer.h"
 #include "app/undo_history.h"
@@ -48,37 +47,16 @@ QHBoxLayout* row_of(std::initializer_list<QWidget*> widgets)
     return row;
 }
 
-// Undo and Redo follow the history's greyed state; a key or a click during a gesture cancels the
-// gesture instead.
-QMenu* build_edit_menu(MainWindow& w)
-{
-    QMenu* edit = new QMenu("&Edit", w.dialog);
-    w.item_undo = create_undo_item(w.history, w.canvas, edit);
-    w.item_redo = create_redo_item(w.history, w.canvas, edit);
-    edit->addAction(w.item_undo);
-    edit->addAction(w.item_redo);
-    add_edit_commands(w, edit);
-    return edit;
-}
-
+// The menus and every key, from the key table.
 void build_menus(MainWindow& w)
 {
     w.history = create_history(w.dialog, w.canvas);
-    QMenu* file = new QMenu("&File", w.dialog);
-    w.item_new = create_item(file, "&New...", "AtoNovo");
-    w.item_open = create_item(file, "&Open...", "open_act");
-    file->addSeparator();
-    w.item_save = create_item(file, "&Save", "save_act");
-    w.item_save_as = create_item(file, "Save &As...", "AtoSalvarComo");
-    file->addSeparator();
-    w.item_exit = create_item(file, "&Exit", "exit_act");
+    QMenuBar* bar = w.dialog->menuBar();
+    QMenu* file = bar->addMenu("&File");
+    QMenu* edit = bar->addMenu("&Edit");
+    build_commands(w, file, edit);
     // After the Exit command (connected first) has freed the list, its history goes too.
     QObject::connect(w.item_exit, &QAction::triggered, w.history, &QUndoStack::clear);
-    QMenuBar* bar = w.dialog->menuBar();
-    bar->addMenu(file);
-    bar->addMenu(build_edit_menu(w));
-    w.item_info = create_item(bar, "&Info", "info_act");
-    w.item_help = create_item(bar, "&Help", "AtoAjuda");
 }
 
 // The list on the canvas and the commands that need it; the commands that draw also get the
@@ -138,8 +116,6 @@ MainWindow build_main_dialog()
     QWidget* toolbar = build_toolbar(w);
     QWidget* canvas_frame = build_canvas(w);  // before the menus: the history redraws it
     build_menus(w);
-    add_menu_shortcuts(w);
-    add_canvas_keys(w);
     accept_dropped_drawings(w);
     auto* central = new QWidget;
     auto* column = new QVBoxLayout(central);
@@ -171,6 +147,7 @@ void register_callbacks()
     set_function("AtoSalvarComo", AtoSalvarComo);  // File > Save As
     set_function("AtoAjuda", AtoAjuda);            // Help
     register_tool("del_act");                      // tool: delete
+    register_command_callbacks();                  // the Edit menu's and the keys' (app/key_table.h)
 }
 
 bool start_editor(MainWindow& w)

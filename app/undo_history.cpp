@@ -8,12 +8,13 @@
 
 #include "canvas/canvas_context.h"
 #include "canvas/edits.h"
-#include "canvas/gesture.h"
+#include "canvas/cancel.h"
 #include "canvas/interaction_state.h"
 #include "canvas/shape_drawing.h"
 #include "core/trace.h"
+#include "toolkit/attributes.h"
+#include "toolkit/callbacks.h"
 
-#include <QAction>
 #include <QUndoStack>
 #include <climits>
 
@@ -87,36 +88,25 @@ QUndoStack* create_history(QObject* parent, CanvasWidget* canvas)
 
 namespace {
 
-// One Edit item over the history: greyed while the history's can-signal says no, its text the
-// title followed by the step's own text when the step has one.
-template <class Step>
-QAction* history_item(QUndoStack* history, const char* title, bool enabled,
-                      void (QUndoStack::*can_changed)(bool), void (QUndoStack::*text_changed)(const QString&),
-                      QObject* parent, Step step)
-{
-    auto* item = new QAction(QString::fromUtf8(title), parent);
-    item->setEnabled(enabled);
-    QObject::connect(history, can_changed, item, &QAction::setEnabled);
-    QObject::connect(history, text_changed, item, [item, title](const QString& text) {
-        item->setText(text.isEmpty() ? QString::fromUtf8(title) : QString::fromUtf8(title) + ' ' + text);
-    });
-    QObject::connect(item, &QAction::triggered, item, step);
-    return item;
-}
+QUndoStack* history_of(QObject* item) { return get_pointer_attribute<QUndoStack>(item, "history"); }
+CanvasWidget* canvas_of(QObject* item) { return get_pointer_attribute<CanvasWidget>(item, "CanvasContext"); }
 
 }  // namespace
 
-QAction* create_undo_item(QUndoStack* history, CanvasWidget* canvas, QObject* parent)
+int undo_act(QObject* item)
 {
-    return history_item(history, "&Undo", history->canUndo(), &QUndoStack::canUndoChanged,
-                        &QUndoStack::undoTextChanged, parent, [history, canvas] { undo_step(history, canvas); });
+    if (QUndoStack* history = history_of(item)) undo_step(history, canvas_of(item));
+    return IUP_DEFAULT;
 }
 
-QAction* create_redo_item(QUndoStack* history, CanvasWidget* canvas, QObject* parent)
+int redo_act(QObject* item)
 {
-    return history_item(history, "&Redo", history->canRedo(), &QUndoStack::canRedoChanged,
-                        &QUndoStack::redoTextChanged, parent, [history, canvas] { redo_step(history, canvas); });
+    if (QUndoStack* history = history_of(item)) redo_step(history, canvas_of(item));
+    return IUP_DEFAULT;
 }
+
+bool can_undo(QObject* item) { return history_of(item) && history_of(item)->canUndo(); }
+bool can_redo(QObject* item) { return history_of(item) && history_of(item)->canRedo(); }
 
 void undo_step(QUndoStack* history, CanvasWidget* canvas)
 {

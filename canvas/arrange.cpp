@@ -58,6 +58,15 @@ void highlight_next(CanvasWidget* canvas, int step)
     highlight(canvas, list, next, COLOR_RED);
 }
 
+void delete_marked(CanvasWidget* canvas)
+{
+    int i = -1;
+    ObjectList* list = keyboard_list(canvas, i);
+    if (!list) return;
+    delete_shape(list, i);
+    redraw_all(canvas, list);
+}
+
 void nudge_highlighted(CanvasWidget* canvas, int dx, int dy)
 {
     int i = -1;

@@ -1,6 +1,7 @@
 // The keyboard's work on the highlighted figure, whatever tool is chosen, between gestures: Tab
 // and Shift+Tab walk the highlight through every figure (those no click can pick included), the
-// arrow keys nudge it, Home, End, Page Up and Page Down change its place in the drawing order.
+// arrow keys nudge it, Home, End, Page Up and Page Down change its place in the drawing order,
+// Delete removes it.
 // Every change goes through the door (canvas/edits.h); the figure stays highlighted.
 #pragma once
 
@@ -15,6 +16,8 @@ int highlighted_figure(const ObjectList* list);
 // Tab (step -1: from the top-most downwards, round again) or Shift+Tab (step +1); with none
 // highlighted, Tab starts at the top-most figure and Shift+Tab at the bottom-most.
 void highlight_next(CanvasWidget* canvas, int step);
+// The Delete key: removes the highlighted figure and redraws.
+void delete_marked(CanvasWidget* canvas);
 // Moves the highlighted figure by dx, dy screen pixels (y down), one undo step for a run of them.
 void nudge_highlighted(CanvasWidget* canvas, int dx, int dy);
 

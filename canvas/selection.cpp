@@ -6,7 +6,6 @@
 
 #include "canvas/canvas_context.h"
 #include "canvas/edits.h"
-#include "canvas/gesture.h"
 #include "canvas/highlight.h"
 #include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
@@ -161,12 +160,4 @@ int delete_button(CanvasWidget* canvas, int button, int pressed, int x, int y)
     delete_shape(list, e);
     redraw_all(canvas, list);
     return IUP_DEFAULT;
-}
-
-void delete_marked(CanvasWidget* canvas)
-{
-    ObjectList* list = canvas_list(canvas);
-    if (!list || gesture_in_progress() || marked_index < 0 || marked_index >= list_count(list)) return;
-    delete_shape(list, marked_index);
-    redraw_all(canvas, list);
 }

@@ -16,10 +16,6 @@ bool select_drag_running();
 // "button_act" of the delete tool: a left press removes the top-most figure under the pointer.
 int delete_button(CanvasWidget* canvas, int button, int pressed, int x, int y);
 
-// The Delete key: removes the highlighted figure (the one the select tool grabbed last, while it
-// is still highlighted) and redraws; nothing when none is or a gesture is in progress.
-void delete_marked(CanvasWidget* canvas);
-
 // Figure index displaced by the pointer's distance from the anchor, every point of it; the list is
 // not changed. Coordinates are held at the int32 limits rather than wrapping.
 ShapeRecord shape_translate(const ObjectList* list, int index, int px, int py);

@@ -22,7 +22,6 @@ struct Tool {
     ButtonFn button;             // what the action registers under "button_act"
     const char* trace_format;    // printed by the action with the toggle's new state
     int group;                   // the framed group of the tool bar it sits in, from the left
-    const char* key;             // the key that chooses it, as a click on its toggle does
     const char* hint;            // tooltip and accessible name: the title and what the tool does
     ToolPicture pictures[3];     // in build order; unused entries have a null handle
 };

@@ -4,7 +4,7 @@
 #include "tests/editor_fixture.h"
 #include "tests/test_support.h"
 
-#include "app/clipboard.h"
+#include "app/system_clipboard.h"
 #include "app/messages.h"
 #include "canvas/canvas_context.h"
 #include "canvas/interaction_state.h"
@@ -45,12 +45,9 @@ protected:
     void SetUp() override
     {
         EditorTest::SetUp();
-        w.dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.dialog));
         QGuiApplication::clipboard()->clear();
     }
 
-    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(w.dialog, k, mods); }
 
     // The drawing as if opened from a file (one undo step), nothing highlighted.
     void load(const ObjectList& figures)

@@ -130,3 +130,18 @@ int count_pixels(const QImage& image, uint32_t rgb)
 }
 
 int count_non_white(const QImage& image) { return image.width() * image.height() - count_pixels(image, 0xFFFFFF); }
+
+void EditorTest::key(Qt::Key k, Qt::KeyboardModifiers mods)
+{
+    if (!w.dialog->isActiveWindow()) {
+        w.dialog->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w.dialog));
+    }
+    QTest::keyClick(w.dialog, k, mods);
+}
+
+void EditorTest::draw_rect(int x1, int y1, int x2, int y2)
+{
+    choose(w.toggles[TOOL_RECT]);
+    drag(Qt::LeftButton, x1, y1, x2, y2);
+}

@@ -31,6 +31,10 @@ protected:
     void click(int button, int x, int y) { press(button, x, y); release(button, x, y); }
     // A real click on a tool toggle.
     void choose(QToolButton* toggle);
+    // A key pressed and released on the window, made active first (keys reach only it then).
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier);
+    // A rectangle dragged with the real tool, toolkit coordinates.
+    void draw_rect(int x1, int y1, int x2, int y2);
 
     int canvas_height() const;
     QImage& image();

@@ -51,12 +51,6 @@ std::string file_bytes(const std::vector<Fields>& records)
 
 class FileCommandsTest : public EditorTest {
 protected:
-    // A rectangle drawn with the real tool, so the list and the canvas both hold it.
-    void draw_rect(int x1, int y1, int x2, int y2)
-    {
-        choose(w.toggles[TOOL_RECT]);
-        drag(Qt::LeftButton, x1, y1, x2, y2);
-    }
     size_t asked() const { return dialogs_asked.size(); }
     // Clears every attribute still holding the list or the context that Exit freed.
     void forget_freed_pointers()

@@ -4,9 +4,11 @@
 #include "tests/editor_fixture.h"
 #include "tests/test_support.h"
 
+#include "app/key_table.h"
 #include "app/messages.h"
 #include "canvas/canvas_context.h"
 #include "canvas/interaction_state.h"
+#include "toolkit/callbacks.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -17,23 +19,39 @@
 #include <functional>
 #include <vector>
 
-class KeyboardTest : public EditorTest {
-protected:
-    void SetUp() override
-    {
-        EditorTest::SetUp();
-        w.dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.dialog));
-    }
+using KeyboardTest = EditorTest;
 
-    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(w.dialog, k, mods); }
-
-    void draw_rect(int x1, int y1, int x2, int y2)
-    {
-        choose(w.toggles[TOOL_RECT]);
-        drag(Qt::LeftButton, x1, y1, x2, y2);
+// Guards: a key of the table bound to no item, bound twice (Qt then runs neither), or reaching
+// another row's command; and a guide whose table of keys is not the one the editor has.
+TEST_F(KeyboardTest, EveryKeyOfTheTableReachesItsOwnRowAndTheGuidesListIt)
+{
+    draw_rect(40, 40, 120, 90);
+    draw_rect(140, 40, 220, 90);
+    key(Qt::Key_Z, Qt::ControlModifier);  // so both Undo and Redo are offered
+    static QObject* reached = nullptr;
+    const ActionFn spy = [](QObject* item) {
+        reached = item;
+        return IUP_DEFAULT;
+    };
+    for (const Command& c : commands())
+        if (c.text) set_function(c.name, spy);
+    // From the last row, so that Exit, which also clears the history, comes after Undo and Redo.
+    for (auto row = commands().rbegin(); row != commands().rend(); ++row) {
+        const Command& c = *row;
+        if (!c.text) continue;
+        for (const QKeySequence& keys : keys_of(c)) {
+            SCOPED_TRACE(keys.toString().toStdString() + " for " + c.text);
+            reached = nullptr;
+            QTest::keySequence(w.dialog, keys);
+            ASSERT_NE(reached, nullptr);
+            EXPECT_EQ(reached->property("COMMAND").toInt(), &c - commands().data());
+        }
     }
-};
+    const std::string table = keys_help_text();
+    for (const char* guide : {"/readme.txt", "/README.md", "/packaging/quadrix.1.in"})
+        EXPECT_NE(read_all(QUADRIX_SOURCE_DIR + std::string(guide)).find(table), std::string::npos)
+            << guide << " lacks the table of keys:\n" << table;
+}
 
 // Guards: a command without its usual key, a key bound to the wrong command, or a shortcut that
 // works but is not shown in the menu.

@@ -30,13 +30,6 @@ struct Snapshot {
 
 class UndoHistoryTest : public EditorTest {
 protected:
-    void SetUp() override
-    {
-        EditorTest::SetUp();
-        w.dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.dialog));
-    }
-
     Snapshot snapshot() const
     {
         Snapshot s{{}, file_name};
@@ -48,15 +41,9 @@ protected:
         return s;
     }
 
-    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(w.dialog, k, mods); }
     void undo() { key(Qt::Key_Z, Qt::ControlModifier); }
     void redo() { key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }
 
-    void draw_rect(int x1, int y1, int x2, int y2)
-    {
-        choose(w.toggles[TOOL_RECT]);
-        drag(Qt::LeftButton, x1, y1, x2, y2);
-    }
 
     // The file written by Save, for Open to read.
     std::string saved_drawing(const std::vector<ShapeRecord>& records)

@@ -1,5 +1,5 @@
 // Copy, Cut, Paste and Duplicate on the drawing; the clipboard's forms are app/clipboard's.
-#include "canvas/clipboard.h"
+#include "canvas/figure_transfer.h"
 
 #include "canvas/arrange.h"
 #include "canvas/canvas_context.h"

@@ -1,6 +1,6 @@
 // The clipboard's forms, made by the converter's own placement and drivers, as
 // Inkscape offers each form it can write; one QMimeData carries them all.
-#include "app/clipboard.h"
+#include "app/system_clipboard.h"
 
 #include "export/drivers.h"
 #include "export/outline.h"
