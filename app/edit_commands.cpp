@@ -39,31 +39,22 @@ PasteRun& paste_run()
     return run;
 }
 
-void copied(const ObjectList& figures)
+// Puts figures on the clipboard, a new run of pastes begins, and line is traced; nothing at all
+// when there are none.
+int copied(const ObjectList& figures, const char* line)
 {
+    if (figures.count == 0) return IUP_DEFAULT;
     copy_to_clipboard(figures);
     paste_run() = {list_bytes(&figures), 0};
+    trace("%s", line);
+    return IUP_DEFAULT;
 }
 
 }  // namespace
 
-int cut_act(QObject* item)
-{
-    const ObjectList figures = cut_highlighted(canvas_of(item));
-    if (figures.count == 0) return IUP_DEFAULT;
-    copied(figures);
-    trace("\nCut.");
-    return IUP_DEFAULT;
-}
+int cut_act(QObject* item) { return copied(cut_highlighted(canvas_of(item)), "\nCut."); }
 
-int copy_act(QObject* item)
-{
-    const ObjectList figures = figures_to_copy(canvas_of(item));
-    if (figures.count == 0) return IUP_DEFAULT;
-    copied(figures);
-    trace("\nCopy.");
-    return IUP_DEFAULT;
-}
+int copy_act(QObject* item) { return copied(figures_to_copy(canvas_of(item)), "\nCopy."); }
 
 int paste_act(QObject* item)
 {

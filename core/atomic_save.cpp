@@ -27,13 +27,6 @@ bool fail(std::string& reason, int error)
     return false;
 }
 
-std::string folder_of(const std::string& path)
-{
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // The file name stands for: a chain of symbolic links followed, relative ones from their folder.
 bool follow_links(const std::string& name, std::string& target, std::string& reason)
 {
@@ -123,6 +116,13 @@ bool replace_with(int fd, const std::string& temporary, const std::string& targe
 }
 
 }  // namespace
+
+std::string folder_of(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
 
 bool save_atomically(const std::string& name, std::string_view bytes, std::string& reason)
 {

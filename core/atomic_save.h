@@ -12,3 +12,5 @@
 bool save_atomically(const std::string& name, std::string_view bytes, std::string& reason);
 // The system's message for an errno value as a phrase: "no space left on device".
 std::string system_reason(int error);
+// The folder a path names a file in: "." for a bare name, "/" for one at the root.
+std::string folder_of(const std::string& path);

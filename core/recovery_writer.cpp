@@ -1,30 +1,13 @@
 #include "core/recovery_writer.h"
 
+#include "core/atomic_save.h"
 #include "core/shape_file.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <algorithm>
 
 #include <unistd.h>
-
-namespace {
-
-std::string reason_of(int error)
-{
-    std::string s = std::strerror(error);
-    if (!s.empty() && s[0] >= 'A' && s[0] <= 'Z') s[0] = char(s[0] - 'A' + 'a');
-    return s;
-}
-
-std::string folder_of(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
-}  // namespace
 
 RecoveryWriter::RecoveryWriter(std::string copy_path, std::string note_path, SaveFn save,
                                std::optional<RecoveryEntry> written)
@@ -103,7 +86,7 @@ void RecoveryWriter::carry_out(const Job& job)
     }
     // The copy first: a note without a copy is never offered, a copy without its note would be.
     for (const std::string& path : {copy_path_, note_path_})
-        if (::unlink(path.c_str()) != 0 && errno != ENOENT) report("removed", reason_of(errno));
+        if (::unlink(path.c_str()) != 0 && errno != ENOENT) report("removed", system_reason(errno));
     written_.reset();
 }
 
