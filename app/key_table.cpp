@@ -71,7 +71,8 @@ const Command COMMANDS[] = {
      nullptr},
     {Where::Keys, "Cancelar", "cancel_act", cancel_act, NONE, "Esc", nullptr, nullptr, {}, nullptr,
      "cancela a figura ou o arrasto em andamento"},
-    {Where::Keys, "Apagar", "delete_act", delete_act, SK::Delete, "Backspace", nullptr, nullptr, {},
+    // Not the platform's Delete: on X11 that is also Ctrl+D, which is Duplicar's.
+    {Where::Keys, "Apagar", "delete_act", delete_act, NONE, "Del; Backspace", nullptr, nullptr, {},
      "Delete ou Backspace", "remove a figura destacada"},
     {Where::Keys, "Proxima figura", "tab_act", tab_act, NONE, "Tab", nullptr, nullptr, {-1, 0}, "Tab, Shift+Tab",
      "destacam a figura de cima, depois cada uma abaixo dela (Shift+Tab na outra ordem); assim se chega a "
