@@ -12,6 +12,7 @@
 #include "app/undo_history.h"
 #include "app/window_placement.h"
 #include "canvas/canvas_context.h"
+#include "canvas/drawing_accessible.h"
 #include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
 #include "canvas/tool_table.h"
@@ -175,6 +176,7 @@ void register_callbacks()
 
 bool start_editor(MainWindow& w)
 {
+    install_drawing_accessible();  // before the window exists: Qt keeps the first interface it makes
     w = build_main_dialog();
     if (!w.list) return false;
     centre_on_first_show(w.dialog);

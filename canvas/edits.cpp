@@ -1,5 +1,6 @@
 #include "canvas/edits.h"
 
+#include "canvas/drawing_accessible.h"
 #include "canvas/interaction_state.h"
 #include "shapes/shape_file.h"
 
@@ -45,6 +46,7 @@ auto edit(ObjectList* list, Change change, const EditTag& tag = {})
     if (same_drawing(before, after)) return result;
     if (listener()) listener()(before, after, tag);
     tell_watcher(list, false);
+    accessible_list_changed(list);
     return result;
 }
 
@@ -53,7 +55,11 @@ auto edit(ObjectList* list, Change change, const EditTag& tag = {})
 void set_edit_listener(EditListener fn) { listener() = std::move(fn); }
 void set_drawing_watcher(DrawingWatcher fn) { watcher() = std::move(fn); }
 void drawing_stored(const ObjectList* list) { tell_watcher(list, true); }
-void drawing_changed(const ObjectList* list) { tell_watcher(list, false); }
+void drawing_changed(const ObjectList* list)
+{
+    tell_watcher(list, false);
+    accessible_list_changed(list);
+}
 
 int insert_rect(ObjectList* list, int xa, int ya, int xb, int yb)
 {

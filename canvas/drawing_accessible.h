@@ -1,0 +1,18 @@
+// What assistive technology (a screen reader, through AT-SPI) sees of the drawing area: a canvas
+// named "Desenho" whose children are the figures, bottom-most first, each named by its kind and
+// place ("Elipse 2 de 3") and described by its points as its insert line prints them. Nothing of
+// it is built until assistive technology asks, and every answer is read from the list when asked.
+#pragma once
+
+class CanvasWidget;
+struct ObjectList;
+
+// At start-up: lets Qt build the drawing area's accessible interface whenever it is asked for.
+void install_drawing_accessible();
+
+// After the figures or the highlight may have changed: once the event in hand is done, tells
+// assistive technology what did (a figure's points, figures added or removed, the highlight
+// moved). One check and nothing else while no assistive technology is active.
+void accessible_drawing_changed(CanvasWidget* canvas);
+// The same for every drawing area showing list (the door of changes knows the list alone).
+void accessible_list_changed(const ObjectList* list);
