@@ -23,9 +23,10 @@ process_ended() { local s; s=$(ps -o stat= -p "$1" 2>/dev/null) || return 0; [[ 
 # Stops the AT-SPI registry, bus and launcher and the session bus; 1 when one outlives 5 seconds.
 end_atspi() {
   [ -n "$LAUNCHER_PID" ] || return 0
-  local pids=("$LAUNCHER_PID" $(pgrep -P "$LAUNCHER_PID") "$SESSION_BUS_PID") pid
-  pids+=($(dbus-send --bus="$A11Y_ADDRESS" --print-reply=literal --dest=org.freedesktop.DBus / \
-           org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.atspi.Registry 2>/dev/null | awk '{print $2}'))
+  local registry pid
+  registry=$(dbus-send --bus="$A11Y_ADDRESS" --print-reply=literal --dest=org.freedesktop.DBus / \
+             org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.atspi.Registry 2>/dev/null || true)
+  local pids=("$LAUNCHER_PID" $(pgrep -P "$LAUNCHER_PID" || true) "$SESSION_BUS_PID" ${registry#*uint32 })
   LAUNCHER_PID=
   kill "${pids[@]}" 2>/dev/null || true
   for pid in "${pids[@]}"; do
