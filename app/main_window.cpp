@@ -11,6 +11,7 @@
 #include "app/undo_history.h"
 #include "app/window_placement.h"
 #include "canvas/canvas_context.h"
+#include "canvas/drawing_accessible.h"
 #include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
 #include "canvas/tool_table.h"
@@ -152,6 +153,7 @@ void register_callbacks()
 
 bool start_editor(MainWindow& w)
 {
+    install_drawing_accessible();  // before the window exists: Qt keeps the first interface it makes
     w = build_main_dialog();
     if (!w.list) return false;
     centre_on_first_show(w.dialog);
@@ -159,6 +161,7 @@ bool start_editor(MainWindow& w)
     canvas_context_create(w.canvas);
     register_callbacks();
     start_drawing();
+    follow_drawing_for_assistive_technology(w.canvas);
     w.recovery = new RecoveryCopy(w.dialog);
     QTimer::singleShot(0, w.dialog, [recovery = w.recovery, canvas = w.canvas] { offer_left_copy(recovery, canvas); });
     return true;

@@ -1,6 +1,7 @@
 #include "canvas/highlight.h"
 
 #include "canvas/canvas_context.h"
+#include "canvas/drawing_accessible.h"
 #include "canvas/interaction_state.h"
 #include "canvas/shape_drawing.h"
 
@@ -11,6 +12,7 @@ void mark_shape(ObjectList* list, int index, CanvasWidget* canvas)
         draw_shape(canvas, list_get(list, marked_index));
     marked_index = index;
     selected_index = index;
+    accessible_drawing_changed(canvas);
 }
 
 void highlight(CanvasWidget* canvas, const ObjectList* list, int index, uint32_t colour)

@@ -2,6 +2,7 @@
 #include "canvas/shape_drawing.h"
 
 #include "canvas/canvas_context.h"
+#include "canvas/drawing_accessible.h"
 #include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
 
@@ -27,6 +28,7 @@ void draw_shape_rubber(CanvasWidget* canvas, int type, int x1, int x2, int x3, i
 int redraw_all(CanvasWidget* canvas, ObjectList* list)
 {
     forget_mark();  // the highlight goes with the clearing
+    accessible_drawing_changed(canvas);
     if (CanvasContext* ctx = active_context(canvas)) {
         draw_list(ctx->surface, list);
         forget_rubber(ctx);

@@ -4,6 +4,7 @@
 #include "core/trace.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <limits>
 #include <new>
 
@@ -69,23 +70,37 @@ static int list_append(ObjectList* list, const ShapeRecord& record)
     return 1;
 }
 
+std::string shape_points_text(ShapeRecord r)
+{
+    char text[96];  // three points of two 11-character numbers each, and the brackets
+    if (uses_third_point(r))
+        std::snprintf(text, sizeof text, "[(%d,%d),(%d,%d),(%d,%d)]", shape_x1(r), shape_y1(r), shape_x2(r),
+                      shape_y2(r), shape_x3(r), shape_y3(r));
+    else
+        std::snprintf(text, sizeof text, "[(%d,%d),(%d,%d)]", shape_x1(r), shape_y1(r), shape_x2(r), shape_y2(r));
+    return text;
+}
+
 int list_add_rect(ObjectList* list, int xa, int ya, int xb, int yb)
 {
-    if (!list_append(list, ShapeRecord{SHAPE_RECT, xa, xb, -1, ya, yb, -1})) return 0;
-    trace("\n Insert rect [(%d,%d),(%d,%d)]", xa, ya, xb, yb);
+    const ShapeRecord r{SHAPE_RECT, xa, xb, -1, ya, yb, -1};
+    if (!list_append(list, r)) return 0;
+    trace("\n Insert rect %s", shape_points_text(r).c_str());
     return 1;
 }
 
 int list_add_ellipse(ObjectList* list, int xa, int ya, int xb, int yb)
 {
-    if (!list_append(list, ShapeRecord{SHAPE_ELLIPSE, xa, xb, -1, ya, yb, -1})) return 0;
-    trace("\n Insert ellipse [(%d,%d),(%d,%d)]", xa, ya, xb, yb);
+    const ShapeRecord r{SHAPE_ELLIPSE, xa, xb, -1, ya, yb, -1};
+    if (!list_append(list, r)) return 0;
+    trace("\n Insert ellipse %s", shape_points_text(r).c_str());
     return 1;
 }
 
 int list_add_triangle(ObjectList* list, int xa, int ya, int xb, int yb, int xc, int yc)
 {
-    if (!list_append(list, ShapeRecord{SHAPE_TRIANGLE, xa, xb, xc, ya, yb, yc})) return 0;
-    trace("\n Insert triang [(%d,%d),(%d,%d),(%d,%d)]", xa, ya, xb, yb, xc, yc);
+    const ShapeRecord r{SHAPE_TRIANGLE, xa, xb, xc, ya, yb, yc};
+    if (!list_append(list, r)) return 0;
+    trace("\n Insert triang %s", shape_points_text(r).c_str());
     return 1;
 }

@@ -30,6 +30,7 @@ int button_code(Qt::MouseButton button)
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);  // keys and a screen reader can land on the drawing
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(1, 1);

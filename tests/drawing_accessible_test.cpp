@@ -1,0 +1,168 @@
+// What assistive technology reads of the drawing area through Qt's accessibility interfaces, and
+// the events each command sends. The offscreen platform has no accessibility bridge and Qt drops
+// every event there, so offscreen these cases check the tree; window/accessible_window_test.sh
+// runs them again with Qt's AT-SPI bridge active, where they check the events too.
+#include "tests/editor_fixture.h"
+#include "tests/test_support.h"
+
+#include "canvas/tool_table.h"
+#include "toolkit/canvas_widget.h"
+
+#include <QAccessible>
+#include <QMainWindow>
+#include <QTest>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+std::vector<std::string>* seen_events = nullptr;  // where the update handler writes, while installed
+QObject* drawing_area = nullptr;
+
+// Records "Focus 2" for an event of the drawing area's child 2, "Focus -1" for one of the area
+// itself or of a child already past the end of the list.
+void record_event(QAccessibleEvent* event)
+{
+    static const std::pair<QAccessible::Event, const char*> NAMES[] = {
+        {QAccessible::Focus, "Focus"}, {QAccessible::SelectionAdd, "SelectionAdd"},
+        {QAccessible::SelectionRemove, "SelectionRemove"}, {QAccessible::NameChanged, "NameChanged"},
+        {QAccessible::DescriptionChanged, "DescriptionChanged"}, {QAccessible::LocationChanged, "LocationChanged"},
+        {QAccessible::ObjectCreated, "ObjectCreated"}, {QAccessible::ObjectDestroyed, "ObjectDestroyed"}};
+    QAccessibleInterface* area = QAccessible::queryAccessibleInterface(drawing_area);
+    QAccessibleInterface* source = event->accessibleInterface();
+    const bool of_area = event->object() == drawing_area;
+    if (!seen_events || !source || (!of_area && source->parent() != area)) return;
+    for (const auto& [type, name] : NAMES)
+        if (type == event->type())
+            seen_events->push_back(name + (" " + std::to_string(of_area ? event->child() : area->indexOfChild(source))));
+}
+
+}  // namespace
+
+class DrawingAccessibleTest : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        w.dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.dialog));
+        w.canvas->setFocus();
+        if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {  // the window test's run
+            ASSERT_TRUE(QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000));
+        }
+    }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(w.dialog, k, mods); }
+    QAccessibleInterface* area() { return QAccessible::queryAccessibleInterface(w.canvas); }
+    // A toolkit point (y down) as the trace prints it (y up).
+    std::string at(int x, int y) const { return "(" + std::to_string(x) + "," + std::to_string(canvas_height() - 1 - y) + ")"; }
+
+    // A rectangle, an ellipse and a triangle, drawn with the pointer; what they traced.
+    std::string draw_three()
+    {
+        TraceCapture trace;
+        choose(w.toggles[TOOL_RECT]);
+        drag(Qt::LeftButton, 40, 40, 120, 100);
+        choose(w.toggles[TOOL_ELLIPSE]);
+        drag(Qt::LeftButton, 150, 40, 250, 100);
+        choose(w.toggles[TOOL_TRIANG]);
+        for (int x : {300, 360, 420}) click(Qt::LeftButton, x, x == 360 ? 40 : 120);
+        settle();
+        return trace.take();
+    }
+
+    // "Name | Description" of each child in order, " *" after a selected one.
+    std::vector<std::string> children()
+    {
+        std::vector<std::string> read;
+        for (int i = 0; i < area()->childCount(); ++i) {
+            QAccessibleInterface* c = area()->child(i);
+            read.push_back((c->text(QAccessible::Name) + " | " + c->text(QAccessible::Description)).toStdString() +
+                           (c->state().selected ? " *" : ""));
+        }
+        return read;
+    }
+};
+
+// Guards: a description unlike the insert line, children out of the drawing's order, names not
+// renumbered or a child left behind after a delete, a reorder or an undo, the selected state not
+// following the highlight; and a command that tells assistive technology nothing, more than
+// happened (a Focus for a nudge), or tells it before the command is done.
+TEST_F(DrawingAccessibleTest, TheChildrenAndTheEventsFollowEachCommand)
+{
+    const std::string trace = draw_three();
+    const std::string R = "[" + at(40, 40) + "," + at(120, 100) + "]", E = "[" + at(150, 40) + "," + at(250, 100) + "]";
+    const std::string T = "[" + at(300, 120) + "," + at(360, 40) + "," + at(420, 120) + "]";
+    const std::string T1 = "[" + at(301, 120) + "," + at(361, 40) + "," + at(421, 120) + "]";  // T nudged right
+    const std::string E1 = "[" + at(160, 50) + "," + at(260, 110) + "]", N = "[" + at(10, 150) + "," + at(60, 200) + "]";
+    for (const std::string& line : {" Insert rect " + R, " Insert ellipse " + E, " Insert triang " + T})
+        EXPECT_NE(trace.find(line), std::string::npos) << line;
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        std::vector<std::string> children;  // " *" after the selected one
+        std::vector<std::string> events;    // sorted
+    };
+    const std::vector<Step> steps = {
+        {"Tab", [&] { key(Qt::Key_Tab); }, {"Retangulo 1 de 3 | " + R, "Elipse 2 de 3 | " + E, "Triangulo 3 de 3 | " + T + " *"},
+         {"Focus 2", "SelectionAdd 2"}},
+        {"Right", [&] { key(Qt::Key_Right); }, {"Retangulo 1 de 3 | " + R, "Elipse 2 de 3 | " + E, "Triangulo 3 de 3 | " + T1 + " *"},
+         {"DescriptionChanged 2", "LocationChanged 2"}},
+        {"End", [&] { key(Qt::Key_End); }, {"Triangulo 1 de 3 | " + T1 + " *", "Retangulo 2 de 3 | " + R, "Elipse 3 de 3 | " + E},
+         {"DescriptionChanged 0", "DescriptionChanged 1", "DescriptionChanged 2", "Focus 0", "LocationChanged 0",
+          "LocationChanged 1", "LocationChanged 2", "NameChanged 0", "NameChanged 1", "NameChanged 2", "SelectionAdd 0",
+          "SelectionRemove 2"}},
+        {"Delete", [&] { key(Qt::Key_Delete); }, {"Retangulo 1 de 2 | " + R, "Elipse 2 de 2 | " + E},
+         {"DescriptionChanged 0", "DescriptionChanged 1", "Focus -1", "LocationChanged 0", "LocationChanged 1",
+          "NameChanged 0", "NameChanged 1", "ObjectDestroyed -1", "SelectionRemove 0"}},
+        {"Undo", [&] { key(Qt::Key_Z, Qt::ControlModifier); }, {"Triangulo 1 de 3 | " + T1, "Retangulo 2 de 3 | " + R, "Elipse 3 de 3 | " + E},
+         {"DescriptionChanged 0", "DescriptionChanged 1", "LocationChanged 0", "LocationChanged 1", "NameChanged 0",
+          "NameChanged 1", "ObjectCreated 2"}},
+        {"a drag with Sel moves the ellipse", [&] { choose(w.toggles[TOOL_SEL]); drag(Qt::LeftButton, 200, 70, 210, 80); },
+         {"Triangulo 1 de 3 | " + T1, "Retangulo 2 de 3 | " + R, "Elipse 3 de 3 | " + E1 + " *"},
+         {"DescriptionChanged 2", "Focus 2", "LocationChanged 2", "SelectionAdd 2"}},
+        {"a new rectangle", [&] { choose(w.toggles[TOOL_RECT]); drag(Qt::LeftButton, 10, 150, 60, 200); },
+         {"Triangulo 1 de 4 | " + T1, "Retangulo 2 de 4 | " + R, "Elipse 3 de 4 | " + E1 + " *", "Retangulo 4 de 4 | " + N},
+         {"NameChanged 0", "NameChanged 1", "NameChanged 2", "ObjectCreated 3"}},
+    };
+    const bool bridge = QAccessible::isActive();
+    drawing_area = w.canvas;
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(record_event);
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        std::vector<std::string> seen;
+        seen_events = &seen;
+        step.act();
+        EXPECT_TRUE(seen.empty()) << "told before the command was done: " << seen.front();
+        settle();
+        seen_events = nullptr;
+        EXPECT_EQ(children(), step.children);
+        std::sort(seen.begin(), seen.end());
+        if (bridge) {
+            EXPECT_EQ(seen, step.events);
+        }
+    }
+    QAccessible::installUpdateHandler(previous);
+}
+
+// Guards: the drawing area read as an unnamed filler, a figure with another role, its box not
+// where it is on the screen, Focused without the keyboard focus, a point finding the wrong figure.
+TEST_F(DrawingAccessibleTest, AFigureIsAGraphicWithItsBoxOnTheScreen)
+{
+    draw_three();
+    key(Qt::Key_Tab);
+    EXPECT_EQ(area()->role(), QAccessible::Canvas);
+    EXPECT_EQ(area()->text(QAccessible::Name), "Desenho");
+    QAccessibleInterface* triangle = area()->child(2);
+    ASSERT_TRUE(triangle);
+    EXPECT_EQ(triangle->role(), QAccessible::Graphic);
+    EXPECT_EQ(triangle->rect(), QRect(w.canvas->mapToGlobal(QPoint(300, 40)), QSize(121, 81)));
+    EXPECT_TRUE(triangle->state().focusable && triangle->state().selected && triangle->state().focused);
+    EXPECT_EQ(area()->focusChild(), triangle);
+    EXPECT_EQ(area()->child(3), nullptr);
+    const QPoint in_ellipse = w.canvas->mapToGlobal(QPoint(200, 70));
+    EXPECT_EQ(area()->childAt(in_ellipse.x(), in_ellipse.y()), area()->child(1));
+    w.canvas->clearFocus();
+    EXPECT_TRUE(triangle->state().selected && !triangle->state().focused);
+}

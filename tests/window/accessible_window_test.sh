@@ -1,0 +1,62 @@
+# The drawing area to a screen reader, over an AT-SPI bus of this test's own. First the test
+# binary's DrawingAccessible cases with Qt's AT-SPI bridge active, which offscreen has not, so
+# their events are checked too. Then the editor, read as Orca reads it: three figures drawn, the
+# children named by kind and place and described by the points their insert lines printed; Tab
+# makes the top one selected and focused, with its box where it is on the screen; an arrow moves
+# it, and its description and box follow.
+source "$WINDOW_TESTS/lib.sh"
+source "$WINDOW_TESTS/atspi.sh"
+trap 'end_started; end_atspi' EXIT
+start_atspi
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+
+note "The test binary's cases with the bridge active"
+"${SCRATCH_ENV[@]}" "$(dirname "$QUADRIX")/tests/quadrix_tests" --gtest_filter='DrawingAccessibleTest.*' \
+  > "$WORK/cases.txt" 2>&1 || { cat "$WORK/cases.txt"; fail "the cases failed"; }
+grep -qE 'PASSED .* 2 tests' "$WORK/cases.txt" || { cat "$WORK/cases.txt"; fail "the cases did not all run"; }
+
+VIEW=$WORK/view.txt
+view_has() { grep -qxF "$1" "$VIEW" 2>/dev/null; }
+wait_view() {
+  for _ in $(seq 100); do view_has "$1" && return 0; sleep 0.1; done
+  cat "$VIEW"; fail "the screen reader never read: $1"
+}
+inserted() { grep -aoE " Insert $1 \[[^]]*\]" "$TRACE" | tail -n 1 | sed "s/ Insert $1 //"; }
+
+/usr/bin/python3 "$WINDOW_TESTS/atspi_reader.py" "$VIEW" 2> "$WORK/reader.txt" &
+READER_PID=$!
+for _ in $(seq 100); do [ -e "$VIEW.ready" ] && break; sleep 0.1; done
+start_app
+find_canvas
+wait_view "canvas Desenho 0"
+
+note "Three figures drawn with the pointer"
+draw_rect_with_tool 40 40 120 100
+click_tool ellipse
+wait_trace $'\nEllipse, modo 1'
+drag_canvas 1 150 40 250 100
+click_tool triang
+wait_trace $'\nTriangulo, modo 1'
+for x in 300 360 420; do click_canvas 1 "$x" $((x == 360 ? 40 : 120)); done
+wait_trace $'\n Insert triang ['
+wait_view "Retangulo 1 de 3 | $(inserted rect)"
+wait_view "Elipse 2 de 3 | $(inserted ellipse)"
+wait_view "Triangulo 3 de 3 | $(inserted triang)"
+
+note "Tab: the top figure selected and focused, its box on the screen"
+xdotool windowfocus --sync "$WID"; xdotool key Tab
+wait_view "selected Triangulo 3 de 3"
+wait_view "focused Triangulo 3 de 3"
+wait_view "box Triangulo 3 de 3 $((CANVAS_X + 300)) $((CANVAS_Y + 40)) 121 81"
+grep -E "^(selected|focused) (Retangulo|Elipse)" "$VIEW" && fail "another figure is read selected or focused"
+
+note "An arrow moves it: its description and box follow"
+xdotool key Right
+wait_view "Triangulo 3 de 3 | $(inserted triang | python3 -c 'import re, sys
+print(re.sub(r"\((-?\d+),", lambda m: "(%d," % (int(m.group(1)) + 1), sys.stdin.read().strip()))')"
+wait_view "box Triangulo 3 de 3 $((CANVAS_X + 301)) $((CANVAS_Y + 40)) 121 81"
+
+stop_app
+kill "$READER_PID"; READER_PID=
+end_atspi || fail "the accessibility buses did not stop"
+echo "PASS"
