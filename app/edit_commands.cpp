@@ -111,6 +111,25 @@ int nudge_act(QObject* item)
     return IUP_DEFAULT;
 }
 
+int stretch_act(QObject* item)
+{
+    const QPoint step = arg_of(item);
+    stretch_highlighted(canvas_of(item), step.x(), step.y());
+    return IUP_DEFAULT;
+}
+
+int points_act(QObject* item)
+{
+    type_points_of_highlighted(canvas_of(item));
+    return IUP_DEFAULT;
+}
+
+int insert_act(QObject* item)
+{
+    insert_at_centre(canvas_of(item));
+    return IUP_DEFAULT;
+}
+
 int tab_act(QObject* item)
 {
     highlight_next(canvas_of(item), arg_of(item).x());

@@ -57,6 +57,10 @@ const Command COMMANDS[] = {
      {int(Place::Up), 0}, "Page Up, Page Down", "sobem ou descem a figura destacada uma camada"},
     {Where::Edit, "D&escer uma camada", "order_act", order_act, NONE, "PgDown", has_highlight, &MW::item_lower,
      {int(Place::Down), 0}, nullptr, nullptr},
+    {Where::Edit, nullptr},
+    {Where::Edit, "&Posicao e tamanho...", "points_act", points_act, NONE, "F4", has_highlight, &MW::item_points, {},
+     nullptr, "Posicao e tamanho: digita os pontos da figura destacada (x1, y1, x2, y2 e, num triangulo, "
+     "x3, y3, com y para cima a partir do pe da area de desenho); Enter aplica, Esc desiste"},
 
     {Where::Bar, "&Info", "info_act", nullptr, NONE, "", nullptr, &MW::item_info, {}, nullptr, nullptr},
     {Where::Bar, "&Help", "AtoAjuda", nullptr, SK::HelpContents, "F1", nullptr, &MW::item_help, {}, nullptr, "Help"},
@@ -69,6 +73,9 @@ const Command COMMANDS[] = {
      nullptr},
     {Where::Keys, "Triang", "tool_key_act", tool_key_act, NONE, "T", nullptr, nullptr, {TOOL_TRIANG, 0}, nullptr,
      nullptr},
+    {Where::Keys, "Inserir figura", "insert_act", insert_act, NONE, "Return; Enter", nullptr, nullptr, {},
+     "Enter", "com Rect, Ellipse ou Triang escolhida, poe uma figura desse tipo, 100 por 60 pixels, no "
+     "centro da area de desenho, ja destacada"},
     {Where::Keys, "Cancelar", "cancel_act", cancel_act, NONE, "Esc", nullptr, nullptr, {}, nullptr,
      "cancela a figura ou o arrasto em andamento"},
     // Not the platform's Delete: on X11 that is also Ctrl+D, which is Duplicar's.
@@ -91,6 +98,23 @@ const Command COMMANDS[] = {
     {Where::Keys, "Mover 10 para cima", "nudge_act", nudge_act, NONE, "Shift+Up", nullptr, nullptr, {0, -10},
      nullptr, nullptr},
     {Where::Keys, "Mover 10 para baixo", "nudge_act", nudge_act, NONE, "Shift+Down", nullptr, nullptr, {0, 10},
+     nullptr, nullptr},
+    {Where::Keys, "Esticar a esquerda", "stretch_act", stretch_act, NONE, "Ctrl+Left", nullptr, nullptr, {-1, 0},
+     "Ctrl+setas, Ctrl+Shift+setas", "esticam a figura destacada 1 pixel, ou 10, como o botao direito com Sel: "
+     "o primeiro ponto fica, o segundo vai na direcao da seta"},
+    {Where::Keys, "Esticar a direita", "stretch_act", stretch_act, NONE, "Ctrl+Right", nullptr, nullptr, {1, 0},
+     nullptr, nullptr},
+    {Where::Keys, "Esticar para cima", "stretch_act", stretch_act, NONE, "Ctrl+Up", nullptr, nullptr, {0, -1},
+     nullptr, nullptr},
+    {Where::Keys, "Esticar para baixo", "stretch_act", stretch_act, NONE, "Ctrl+Down", nullptr, nullptr, {0, 1},
+     nullptr, nullptr},
+    {Where::Keys, "Esticar 10 a esquerda", "stretch_act", stretch_act, NONE, "Ctrl+Shift+Left", nullptr, nullptr, {-10, 0},
+     nullptr, nullptr},
+    {Where::Keys, "Esticar 10 a direita", "stretch_act", stretch_act, NONE, "Ctrl+Shift+Right", nullptr, nullptr, {10, 0},
+     nullptr, nullptr},
+    {Where::Keys, "Esticar 10 para cima", "stretch_act", stretch_act, NONE, "Ctrl+Shift+Up", nullptr, nullptr, {0, -10},
+     nullptr, nullptr},
+    {Where::Keys, "Esticar 10 para baixo", "stretch_act", stretch_act, NONE, "Ctrl+Shift+Down", nullptr, nullptr, {0, 10},
      nullptr, nullptr},
 };
 
@@ -173,7 +197,12 @@ std::string keys_help_text()
     for (const Command& c : COMMANDS) {
         if (!c.help) continue;
         std::string line = c.help_keys ? c.help_keys : QString::fromUtf8(c.keys).replace("; ", ", ").toStdString();
-        line = "  " + line + std::string(KEYS_WIDTH - std::min(KEYS_WIDTH - 1, line.size()), ' ');
+        // Keys too wide for their column stand on a line of their own.
+        if (line.size() >= KEYS_WIDTH) {
+            text += "  " + line + "\n";
+            line.clear();
+        }
+        line = "  " + line + std::string(KEYS_WIDTH - line.size(), ' ');
         // The words of what it does, wrapped under their column.
         for (const QString& word : QString::fromUtf8(c.help).split(' ')) {
             const std::string w = word.toStdString();

@@ -26,10 +26,10 @@ public:
         : canvas_(canvas), before_(before), after_(after), renames_(before.file_name != after.file_name),
           tag_(tag) {}
 
-    // A run of nudges of one figure is one step: each joins the one before it (Qt merges only
-    // with the step on top, so any other step between ends the run). A run that ends where it
+    // A run of nudges (or of stretches) of one figure is one step: each joins the one before it
+    // (Qt merges only with the step on top, of the same kind, so any other step ends the run). A run that ends where it
     // began is no step at all: the history drops it, so Undo always changes what the user sees.
-    int id() const override { return tag_.kind == EditKind::Nudge ? NUDGE_STEP : -1; }
+    int id() const override { return tag_.kind == EditKind::Change ? -1 : static_cast<int>(tag_.kind); }
     bool mergeWith(const QUndoCommand* other) override
     {
         const auto* next = static_cast<const DrawingStep*>(other);
@@ -64,7 +64,6 @@ private:
     bool renames_;
     EditTag tag_;
     bool pushed_ = false;
-    static constexpr int NUDGE_STEP = 1;
 };
 
 }  // namespace

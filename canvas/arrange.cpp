@@ -3,15 +3,26 @@
 #include "canvas/arrange.h"
 
 #include "canvas/canvas_context.h"
+#include "canvas/canvas_messages.h"
 #include "canvas/edits.h"
 #include "canvas/gesture.h"
 #include "canvas/highlight.h"
 #include "canvas/interaction_state.h"
 #include "canvas/shape_drawing.h"
+#include "canvas/tool_table.h"
+#include "toolkit/canvas_widget.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/number_dialog.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
+
+// The coordinates "Posicao e tamanho" takes: those the converter exports.
+constexpr int POINT_LIMIT = 16384;
+const char* const POINTS_TITLE = "Posicao e tamanho";
 
 // The list and the highlighted figure when the keys may work on it, else null.
 ObjectList* keyboard_list(CanvasWidget* canvas, int& figure)
@@ -74,6 +85,56 @@ void nudge_highlighted(CanvasWidget* canvas, int dx, int dy)
     if (!list) return;
     nudge_shape(list, i, shape_moved_by(list_get(list, i), dx, -int64_t{dy}));  // y grows upwards
     show_highlighted(canvas, list, i);
+}
+
+void stretch_highlighted(CanvasWidget* canvas, int dx, int dy)
+{
+    int i = -1;
+    ObjectList* list = keyboard_list(canvas, i);
+    if (!list) return;
+    stretch_shape(list, i, shape_moved_by(list_get(list, i), dx, -int64_t{dy}, true));
+    show_highlighted(canvas, list, i);
+}
+
+void type_points_of_highlighted(CanvasWidget* canvas)
+{
+    int i = -1;
+    ObjectList* list = keyboard_list(canvas, i);
+    if (!list) return;
+    const ShapeRecord r = list_get(list, i);
+    std::vector<int32_t*> points;
+    ShapeRecord typed = r;
+    for (int32_t* value : {&typed.x1, &typed.y1, &typed.x2, &typed.y2, &typed.x3, &typed.y3})
+        if (points.size() < 4 || uses_third_point(r)) points.push_back(value);
+    static const char* const LABELS[] = {"x1", "y1", "x2", "y2", "x3", "y3"};
+    std::vector<NumberField> fields;
+    for (size_t k = 0; k < points.size(); ++k)
+        fields.push_back({LABELS[k], std::clamp<int32_t>(*points[k], -POINT_LIMIT, POINT_LIMIT)});
+    const std::optional<std::vector<int>> values = ask_numbers(POINTS_TITLE, fields, -POINT_LIMIT, POINT_LIMIT);
+    if (!values) return;
+    // A field left as shown keeps the figure's own value, even one past the fields' range.
+    for (size_t k = 0; k < points.size(); ++k)
+        if ((*values)[k] != fields[k].value) *points[k] = (*values)[k];
+    replace_shape(list, i, typed);
+    show_highlighted(canvas, list, i);
+}
+
+void insert_at_centre(CanvasWidget* canvas)
+{
+    ObjectList* list = canvas_list(canvas);
+    const int tool = chosen_tool();
+    if (!list || gesture_in_progress() || (tool != TOOL_RECT && tool != TOOL_ELLIPSE && tool != TOOL_TRIANG)) return;
+    const int cx = canvas->width() / 2, cy = canvas->height() / 2;
+    const int left = cx - 50, right = cx + 50, top = canvas_y(canvas, cy - 30), bottom = canvas_y(canvas, cy + 30);
+    int added = 0;
+    if (tool == TOOL_RECT) added = insert_rect(list, left, top, right, bottom);
+    if (tool == TOOL_ELLIPSE) added = insert_ellipse(list, left, top, right, bottom);
+    if (tool == TOOL_TRIANG) added = insert_triangle(list, left, bottom, cx, top, right, bottom);
+    if (!added) {
+        show_message(MESSAGE_TITLE, LIMIT_MESSAGE);
+        return;
+    }
+    show_highlighted(canvas, list, list_count(list) - 1);
 }
 
 void reorder_highlighted(CanvasWidget* canvas, Place place)

@@ -63,6 +63,15 @@ void restore_figures(ObjectList* list, const ObjectList& figures)
     list->count = n;
 }
 
+// A key's rewrite of figure i, tagged so a run of the same key's rewrites is one undo step.
+void rewrite_by_key(ObjectList* list, int i, ShapeRecord r, EditKind kind)
+{
+    edit(list, [&] {
+        list->records[i] = r;
+        return 0;
+    }, {kind, i});
+}
+
 }  // namespace
 
 bool same_drawing(const DrawingState& a, const DrawingState& b)
@@ -168,13 +177,9 @@ int insert_shapes(ObjectList* list, const ShapeRecord* records, int n)
     });
 }
 
-void nudge_shape(ObjectList* list, int i, ShapeRecord r)
-{
-    edit(list, [&] {
-        list->records[i] = r;
-        return 0;
-    }, {EditKind::Nudge, i});
-}
+void nudge_shape(ObjectList* list, int i, ShapeRecord r) { rewrite_by_key(list, i, r, EditKind::Nudge); }
+
+void stretch_shape(ObjectList* list, int i, ShapeRecord r) { rewrite_by_key(list, i, r, EditKind::Stretch); }
 
 void reorder_shape(ObjectList* list, int from, int to)
 {

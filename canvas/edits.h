@@ -20,12 +20,13 @@ struct DrawingState {
 // The same figures in the same order and the same file.
 bool same_drawing(const DrawingState& a, const DrawingState& b);
 
-// What a change was, beyond its before and after: an arrow key's nudge of one figure may join the
-// nudges of that figure just before it into one undo step; every other change stands alone.
-enum class EditKind { Change, Nudge };
+// What a change was, beyond its before and after: an arrow key's nudge (or a Ctrl+arrow's
+// stretch) of one figure may join the nudges (stretches) of that figure just before it into one
+// undo step; every other change stands alone.
+enum class EditKind { Change, Nudge, Stretch };
 struct EditTag {
     EditKind kind = EditKind::Change;
-    int figure = -1;  // the figure a nudge moved
+    int figure = -1;  // the figure a nudge or stretch changed
 };
 
 using EditListener =
@@ -65,8 +66,9 @@ bool save_drawing(const ObjectList* list, const std::string& name);
 // Append n figures on top, in their order, with no trace line; 0 and no change when they do not
 // all fit.
 int insert_shapes(ObjectList* list, const ShapeRecord* records, int n);
-// Rewrite figure i as an arrow key's nudge (tagged for the listener, see EditTag).
+// Rewrite figure i as an arrow key's nudge or a Ctrl+arrow's stretch (tagged, see EditTag).
 void nudge_shape(ObjectList* list, int i, ShapeRecord r);
+void stretch_shape(ObjectList* list, int i, ShapeRecord r);
 // Move figure from to slot to (0 is the bottom), keeping the order of the others.
 void reorder_shape(ObjectList* list, int from, int to);
 

@@ -46,3 +46,11 @@ void register_tool(const char* action_name)
     for (const Tool& tool : TOOLS)
         if (std::strcmp(tool.action_name, action_name) == 0) set_function(tool.action_name, tool.action);
 }
+
+int chosen_tool()
+{
+    const ButtonFn button = find_button("button_act");
+    for (int i = 0; i < TOOL_COUNT; ++i)
+        if (TOOLS[i].button == button) return i;
+    return -1;
+}

@@ -30,5 +30,7 @@ enum ToolIndex { TOOL_SEL, TOOL_DEL, TOOL_RECT, TOOL_ELLIPSE, TOOL_TRIANG, TOOL_
 
 extern const Tool TOOLS[TOOL_COUNT];
 
+// The tool chosen now (its action registered its button handler), or -1 before any was.
+int chosen_tool();
 // Registers the action of the tool whose action name this is.
 void register_tool(const char* action_name);

@@ -7,6 +7,8 @@
 #include "app/system_clipboard.h"
 #include "app/messages.h"
 #include "canvas/canvas_context.h"
+#include "canvas/highlight.h"
+#include "canvas/tool_table.h"
 #include "canvas/interaction_state.h"
 #include "core/shape_file.h"
 
@@ -15,7 +17,10 @@
 #include <QClipboard>
 #include <QDropEvent>
 #include <QMainWindow>
+#include <QLineEdit>
 #include <QMenu>
+#include <QSpinBox>
+#include <QTimer>
 #include <QMimeData>
 #include <QTest>
 #include <QUndoStack>
@@ -159,6 +164,11 @@ TEST_F(EditCommandsTest, ARunOfNudgesOnOneFigureIsOneStep)
              key(Qt::Key_Tab); arrows();
          }, 1},
         {"there and back", [&] { key(Qt::Key_Tab); key(Qt::Key_Right); key(Qt::Key_Left); }, 0},
+        {"a run of stretches", [&] {
+             key(Qt::Key_Tab); key(Qt::Key_Right, Qt::ControlModifier);
+             key(Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+         }, 1},
+        {"nudges, then stretches", [&] { key(Qt::Key_Tab); arrows(); key(Qt::Key_Left, Qt::ControlModifier); }, 2},
     };
     const ObjectList start = rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {90, 10, 110, 30}});
     for (const Case& c : cases) {
@@ -181,6 +191,10 @@ TEST_F(EditCommandsTest, ARunOfNudgesOnOneFigureIsOneStep)
     arrows();
     EXPECT_EQ(records_of(w.list), records_of(rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {92, 20, 112, 40}})));
     EXPECT_EQ(marked_index, 2);  // still highlighted
+    // Ctrl+Right and Ctrl+Shift+Down: the second point 1 px right and 10 px down on the screen.
+    key(Qt::Key_Right, Qt::ControlModifier);
+    key(Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(records_of(w.list), records_of(rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {92, 20, 113, 30}})));
 }
 
 // Guards: a command offered with nothing to work on (an empty Copy, a Cut of nothing), and Paste
@@ -358,5 +372,98 @@ TEST_F(EditCommandsTest, FiguresFarApartAreCopiedWithoutTheirPng)
         EXPECT_EQ(data->hasFormat("image/png"), c.png);
         EXPECT_TRUE(data->hasFormat("image/svg+xml"));
         EXPECT_EQ(data->data(FIGURES_MIME).toStdString(), records_of(w.list));
+    }
+}
+
+// Guards: Return making a figure somewhere else than the centre, of another kind than the tool's,
+// without its insert line or its highlight, past 200 figures, or with Sel or Del at all.
+TEST_F(EditCommandsTest, ReturnMakesAFigureOfTheChosenKindAtTheCentre)
+{
+    struct Case {
+        ToolIndex tool;
+        Qt::Key key;
+        const char* trace;  // with the drawing area of 510 by 254: centre (255,127)
+    };
+    const std::vector<Case> cases = {
+        {TOOL_RECT, Qt::Key_Return, "\n Insert rect [(205,156),(305,96)]"},
+        {TOOL_ELLIPSE, Qt::Key_Enter, "\n Insert ellipse [(205,156),(305,96)]"},
+        {TOOL_TRIANG, Qt::Key_Return, "\n Insert triang [(205,96),(255,156),(305,96)]"},
+        {TOOL_SEL, Qt::Key_Return, ""},
+        {TOOL_DEL, Qt::Key_Enter, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.trace);
+        load(ObjectList{});
+        choose(w.toggles[c.tool]);
+        const int steps = w.history->count();
+        TraceCapture trace;
+        key(c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_EQ(trace.take(), c.trace);
+        const bool made = *c.trace != 0;
+        EXPECT_EQ(list_count(w.list), made ? 1 : 0);
+        EXPECT_EQ(w.history->count(), steps + (made ? 1 : 0));
+        EXPECT_EQ(marked_index, made ? 0 : -1);
+        EXPECT_EQ(count_pixels(image(), COLOR_RED) > 0, made);
+    }
+    ObjectList full{};
+    for (int i = 0; i < LIST_CAPACITY; ++i) full.records[full.count++] = {SHAPE_RECT, i, i + 5, -1, 3, 9, -1};
+    load(full);
+    choose(w.toggles[TOOL_RECT]);
+    messages.clear();
+    key(Qt::Key_Return);
+    EXPECT_EQ(list_count(w.list), LIST_CAPACITY);
+    EXPECT_EQ(messages, std::vector<std::string>{LIMIT_MESSAGE});
+}
+
+// Guards: "Posicao e tamanho" showing other values than the file's (or a triangle's third point
+// missing), fields out of order, Return not applying in one step, Escape changing anything.
+TEST_F(EditCommandsTest, PointsTypedInThroughTheRealDialog)
+{
+    struct Case {
+        ShapeRecord figure;
+        std::vector<int> shown;                       // x1 y1 x2 y2 (x3 y3)
+        std::function<void(QWidget* field)> typing;   // into the first field, which has the focus
+        ShapeRecord after;
+    };
+    const auto type = [](const char* text, Qt::Key end) {
+        return [text, end](QWidget* field) { QTest::keyClicks(field, text); QTest::keyClick(field, end); };
+    };
+    const std::vector<Case> cases = {
+        {{SHAPE_RECT, 10, 60, -1, 20, 50, -1}, {10, 20, 60, 50}, type("15", Qt::Key_Return),
+         {SHAPE_RECT, 15, 60, -1, 20, 50, -1}},
+        {{SHAPE_ELLIPSE, 10, 60, -1, 20, 50, -1}, {10, 20, 60, 50}, [](QWidget* field) {
+             QTest::keyClick(field, Qt::Key_Tab);
+             QTest::keyClick(field->window()->focusWidget(), Qt::Key_Tab);  // to x2, the third field
+             QTest::keyClick(field->window()->focusWidget(), Qt::Key_A, Qt::ControlModifier);
+             QTest::keyClicks(field->window()->focusWidget(), "-7");
+             QTest::keyClick(field->window()->focusWidget(), Qt::Key_Return);
+         }, {SHAPE_ELLIPSE, 10, -7, -1, 20, 50, -1}},
+        {{SHAPE_TRIANGLE, 1, 2, 3, 4, 5, 6}, {1, 4, 2, 5, 3, 6}, type("99", Qt::Key_Escape),
+         {SHAPE_TRIANGLE, 1, 2, 3, 4, 5, 6}},
+        {{SHAPE_RECT, -100000, 60, -1, 20, 50, -1}, {-16384, 20, 60, 50}, type("", Qt::Key_Return),
+         {SHAPE_RECT, -100000, 60, -1, 20, 50, -1}},
+    };
+    for (const Case& c : cases) {
+        load(ObjectList{{c.figure}, 1});
+        key(Qt::Key_Tab);
+        std::vector<int> shown;
+        QString title;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            title = dialog->windowTitle();
+            for (QSpinBox* field : dialog->findChildren<QSpinBox*>()) shown.push_back(field->value());
+            auto* first = qobject_cast<QSpinBox*>(dialog->focusWidget());
+            ASSERT_NE(first, nullptr);
+            EXPECT_EQ(first->value(), c.shown[0]);
+            EXPECT_EQ(first->findChild<QLineEdit*>()->selectedText(), first->text());
+            c.typing(first);  // typed over the selected text
+        });
+        const int steps = w.history->count();
+        key(Qt::Key_F4);
+        EXPECT_EQ(title, "Posicao e tamanho");
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(records_of(w.list), records_of(ObjectList{{c.after}, 1}));
+        EXPECT_EQ(w.history->count(), steps + (c.after == c.figure ? 0 : 1));
     }
 }
