@@ -19,11 +19,13 @@ deb=$WORK/package/quadrix_${QUADRIX_VERSION}_amd64.deb
 dpkg-deb --contents "$deb" | awk '{ print $6 }' | sed 's|^\./|/|' > "$WORK/contents"
 has_file() { grep -qxF "$1" "$WORK/contents"; }
 icons=/usr/share/icons/hicolor
-for file in /usr/bin/quadrix /usr/bin/quadrix-export /usr/share/applications/quadrix.desktop \
+for file in /usr/bin/quadrix /usr/bin/quadrix-export /usr/share/applications/io.github.quadrix.quadrix.desktop \
     $icons/scalable/apps/quadrix.svg /usr/share/man/man1/quadrix.1.gz \
     /usr/share/man/man1/quadrix-export.1.gz /usr/share/doc/quadrix/readme.txt \
     /usr/share/doc/quadrix/copyright /usr/share/doc/quadrix/changelog.gz \
-    /usr/lib/quadrix/quadrix-export-drivers.so /usr/share/mime/packages/quadrix.xml; do
+    "/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/quadrix/quadrix-export-drivers.so" \
+    /usr/share/mime/packages/quadrix.xml \
+    /usr/share/metainfo/io.github.quadrix.quadrix.metainfo.xml; do
   check "the package holds $file" has_file "$file"
 done
 sizes=(16 22 24 32 48 64 128 256)
@@ -47,6 +49,8 @@ lintian_clean() {
   return $status
 }
 check "lintian reports no error" lintian_clean
+lintian_says_nothing() { ! grep -E '^[EWI]: ' "$WORK/lintian.txt"; }
+check "lintian reports no warning either" lintian_says_nothing
 
 root=$WORK/root
 dpkg-deb -x "$deb" "$root"
@@ -71,8 +75,15 @@ edt_type() {
     grep -q '<icon name="quadrix"/>' "$share/mime/application/x-quadrix-drawing.xml"
 }
 check "xdg-mime names an .edt file Desenho do Quadrix, with the icon" edt_type
-unclaimed() { ! grep -q '^MimeType=' "$root/usr/share/applications/quadrix.desktop"; }
+unclaimed() { ! grep -q '^MimeType=' "$root/usr/share/applications/io.github.quadrix.quadrix.desktop"; }
 check "the menu entry does not claim the file type" unclaimed
+# The software centre's description: no error, no warning, even among the pedantic notes.
+metainfo_valid() {
+  appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/io.github.quadrix.quadrix.metainfo.xml" \
+    > "$WORK/appstream.txt" 2>&1 || { cat "$WORK/appstream.txt"; return 1; }
+  ! grep -E '^[EWIP]: ' "$WORK/appstream.txt"
+}
+check "appstreamcli validates the AppStream file with nothing to say" metainfo_valid
 export_version() {
   local out
   out=$("$root/usr/bin/quadrix-export" --version) || return 1
