@@ -1,9 +1,9 @@
 # The drawing area to a screen reader, over an AT-SPI bus of this test's own. First the test
 # binary's DrawingAccessible cases with Qt's AT-SPI bridge active, which offscreen has not, so
-# their events are checked too. Then the editor, read as Orca reads it: three figures drawn, the
-# children named by kind and place and described by the points their insert lines printed; Tab
-# makes the top one selected and focused, with its box where it is on the screen; an arrow moves
-# it, and its description and box follow.
+# their events are checked too. Then the editor, read as Orca reads it: three figures made with
+# the keyboard alone, the children named by kind and place and described by the points their
+# insert lines printed, the newest selected; Tab makes the one below it selected and focused, with
+# its box where it is on the screen; an arrow moves it, and its description and box follow.
 source "$WINDOW_TESTS/lib.sh"
 source "$WINDOW_TESTS/atspi.sh"
 trap 'end_started; end_atspi' EXIT
@@ -30,31 +30,31 @@ start_app
 find_canvas
 wait_view "canvas Desenho 0"
 
-note "Three figures drawn with the pointer"
-draw_rect_with_tool 40 40 120 100
-click_tool ellipse
-wait_trace $'\nEllipse, modo 1'
-drag_canvas 1 150 40 250 100
-click_tool triang
-wait_trace $'\nTriangulo, modo 1'
-for x in 300 360 420; do click_canvas 1 "$x" $((x == 360 ? 40 : 120)); done
-wait_trace $'\n Insert triang ['
+note "Three figures made with the keyboard alone: a tool key, then Return"
+keys() { xdotool windowfocus --sync "$WID"; sleep 0.2; xdotool key "$@"; sleep 0.3; }
+keys r Return
+wait_trace ' Insert rect ['
+keys e Return
+wait_trace ' Insert ellipse ['
+keys t Return
+wait_trace ' Insert triang ['
 wait_view "Retangulo 1 de 3 | $(inserted rect)"
 wait_view "Elipse 2 de 3 | $(inserted ellipse)"
 wait_view "Triangulo 3 de 3 | $(inserted triang)"
+wait_view "selected Triangulo 3 de 3"  # a new figure is left highlighted
 
-note "Tab: the top figure selected and focused, its box on the screen"
-xdotool windowfocus --sync "$WID"; xdotool key Tab
-wait_view "selected Triangulo 3 de 3"
-wait_view "focused Triangulo 3 de 3"
-wait_view "box Triangulo 3 de 3 $((CANVAS_X + 300)) $((CANVAS_Y + 40)) 121 81"
-grep -E "^(selected|focused) (Retangulo|Elipse)" "$VIEW" && fail "another figure is read selected or focused"
+note "Tab: the next figure down selected and focused, its box on the screen"
+keys Tab
+wait_view "selected Elipse 2 de 3"
+wait_view "focused Elipse 2 de 3"
+wait_view "box Elipse 2 de 3 $((CANVAS_X + 205)) $((CANVAS_Y + 97)) 101 61"
+grep -E "^(selected|focused) (Retangulo|Triangulo)" "$VIEW" && fail "another figure is read selected or focused"
 
 note "An arrow moves it: its description and box follow"
-xdotool key Right
-wait_view "Triangulo 3 de 3 | $(inserted triang | python3 -c 'import re, sys
+keys Right
+wait_view "Elipse 2 de 3 | $(inserted ellipse | python3 -c 'import re, sys
 print(re.sub(r"\((-?\d+),", lambda m: "(%d," % (int(m.group(1)) + 1), sys.stdin.read().strip()))')"
-wait_view "box Triangulo 3 de 3 $((CANVAS_X + 301)) $((CANVAS_Y + 40)) 121 81"
+wait_view "box Elipse 2 de 3 $((CANVAS_X + 206)) $((CANVAS_Y + 97)) 101 61"
 
 stop_app
 kill "$READER_PID"; READER_PID=
