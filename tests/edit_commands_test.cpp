@@ -207,7 +207,7 @@ TEST_F(EditCommandsTest, CommandsWithNothingToTakeAreGreyedAndDoNothing)
         edit->popup(QPoint(0, 0));
         std::string on;
         for (QAction* item : {w.item_cut, w.item_copy, w.item_paste, w.item_duplicate, w.item_to_top,
-                              w.item_to_bottom, w.item_raise, w.item_lower})
+                              w.item_to_bottom, w.item_raise, w.item_lower, w.item_points})
             on += item->isEnabled() ? '1' : '0';
         edit->hide();
         return on;
@@ -219,20 +219,20 @@ TEST_F(EditCommandsTest, CommandsWithNothingToTakeAreGreyedAndDoNothing)
     struct Case {
         const char* what;
         std::string clipboard;  // under our type; "-" for none
-        std::string offered;    // cut copy paste duplicate, the four order items
+        std::string offered;    // cut copy paste duplicate, the four order items, F4
     };
     const auto record = [](int32_t kind) {
         return records_of(ObjectList{{{kind, 1, 2, -1, 3, 4, -1}}, 1});
     };
     const std::vector<Case> cases = {
-        {"nothing at all", "-", "00000000"},
-        {"part of a record", std::string(13, '\0'), "00000000"},
-        {"no record", "", "00000000"},
-        {"a kind 3", record(3), "00000000"},
-        {"a kind 7", record(7), "00000000"},
-        {"a kind -1", record(-1), "00000000"},
-        {"the largest kind", record(INT32_MAX), "00000000"},
-        {"a triangle and a stray byte", record(SHAPE_TRIANGLE) + "x", "00000000"},
+        {"nothing at all", "-", "000000000"},
+        {"part of a record", std::string(13, '\0'), "000000000"},
+        {"no record", "", "000000000"},
+        {"a kind 3", record(3), "000000000"},
+        {"a kind 7", record(7), "000000000"},
+        {"a kind -1", record(-1), "000000000"},
+        {"the largest kind", record(INT32_MAX), "000000000"},
+        {"a triangle and a stray byte", record(SHAPE_TRIANGLE) + "x", "000000000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -251,9 +251,9 @@ TEST_F(EditCommandsTest, CommandsWithNothingToTakeAreGreyedAndDoNothing)
     auto* ours = new QMimeData;
     ours->setData(FIGURES_MIME, QByteArray::fromStdString(record(SHAPE_ELLIPSE)));
     QGuiApplication::clipboard()->setMimeData(ours);
-    EXPECT_EQ(offered(), "01110000");
+    EXPECT_EQ(offered(), "011100000");
     key(Qt::Key_Tab);
-    EXPECT_EQ(offered(), "11111111");
+    EXPECT_EQ(offered(), "111111111");
     key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage());  // the picture, not only PNG bytes
 }
