@@ -45,15 +45,13 @@ protected:
     void SetUp() override
     {
         EditorTest::SetUp();
-        w.dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.dialog));
+        key(Qt::Key_S);  // the window made active
         w.canvas->setFocus();
         if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {  // the window test's run
             ASSERT_TRUE(QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000));
         }
     }
 
-    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(w.dialog, k, mods); }
     QAccessibleInterface* area() { return QAccessible::queryAccessibleInterface(w.canvas); }
     // A toolkit point (y down) as the trace prints it (y up).
     std::string at(int x, int y) const { return "(" + std::to_string(x) + "," + std::to_string(canvas_height() - 1 - y) + ")"; }
@@ -62,8 +60,7 @@ protected:
     std::string draw_three()
     {
         TraceCapture trace;
-        choose(w.toggles[TOOL_RECT]);
-        drag(Qt::LeftButton, 40, 40, 120, 100);
+        draw_rect(40, 40, 120, 100);
         choose(w.toggles[TOOL_ELLIPSE]);
         drag(Qt::LeftButton, 150, 40, 250, 100);
         choose(w.toggles[TOOL_TRIANG]);
@@ -122,7 +119,7 @@ TEST_F(DrawingAccessibleTest, TheChildrenAndTheEventsFollowEachCommand)
         {"a drag with Sel moves the ellipse", [&] { choose(w.toggles[TOOL_SEL]); drag(Qt::LeftButton, 200, 70, 210, 80); },
          {"Triangulo 1 de 3 | " + T1, "Retangulo 2 de 3 | " + R, "Elipse 3 de 3 | " + E1 + " *"},
          {"DescriptionChanged 2", "Focus 2", "LocationChanged 2", "SelectionAdd 2"}},
-        {"a new rectangle", [&] { choose(w.toggles[TOOL_RECT]); drag(Qt::LeftButton, 10, 150, 60, 200); },
+        {"a new rectangle", [&] { draw_rect(10, 150, 60, 200); },
          {"Triangulo 1 de 4 | " + T1, "Retangulo 2 de 4 | " + R, "Elipse 3 de 4 | " + E1 + " *", "Retangulo 4 de 4 | " + N},
          {"NameChanged 0", "NameChanged 1", "NameChanged 2", "ObjectCreated 3"}},
     };

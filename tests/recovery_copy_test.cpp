@@ -376,32 +376,24 @@ TEST(UnixSignals, EachReachesTheEventLoopUnlessIgnoredAtStart)
 // the two leaves a copy the next start offers back for nothing.
 TEST_F(RecoveryCopyTest, OpenAndSaveTellTheWatchersOnceThatTheDrawingIsStored)
 {
-    struct Case {
-        const char* what;
-        std::function<void()> command;
-        std::vector<bool> told;  // what the watchers are told, in order
-    };
-    const std::string a = file("a.edt");
-    const std::string b = file("b.edt");
     ObjectList two{};
     list_add_rect(&two, 1, 1, 9, 9);
     list_add_rect(&two, 2, 2, 8, 8);
-    ASSERT_EQ(list_write_file(b, &two), 2);
-    std::vector<bool> told;
+    ASSERT_EQ(list_write_file(file("b.edt"), &two), 2);
+    std::vector<bool> told;  // what the watchers are told, in order
     const int watching = watch_drawing([&told](const ObjectList&, const std::string&, bool stored) { told.push_back(stored); });
-    const std::vector<Case> cases = {
-        {"Save As of a drawing in no file", [&] { save_as(a); }, {true}},
-        {"Save after a change", [&] { draw_rect(70, 10, 120, 50); told.clear(); w.item_save->trigger(); }, {true}},
-        {"Open of another file", [&] { open(b); }, {true}},
-        {"Open of the file already shown, unchanged", [&] { open(b); }, {}},
-        {"Save As another name", [&] { save_as(a); }, {true}},
-    };
     draw_rect(10, 10, 60, 50);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    const std::vector<std::pair<std::function<void()>, std::vector<bool>>> cases = {
+        {[&] { save_as(file("a.edt")); }, {true}},
+        {[&] { draw_rect(70, 10, 120, 50); told.clear(); w.item_save->trigger(); }, {true}},
+        {[&] { open(file("b.edt")); }, {true}},
+        {[&] { open(file("b.edt")); }, {}},  // the file the drawing already shows: nothing changed
+        {[&] { save_as(file("a.edt")); }, {true}},
+    };
+    for (const auto& [command, expected] : cases) {
         told.clear();
-        c.command();
-        EXPECT_EQ(told, c.told);
+        command();
+        EXPECT_EQ(told, expected);
         EXPECT_TRUE(copies().empty());
     }
     stop_watching(watching);
