@@ -106,15 +106,13 @@ int delete_act(QObject* item)
 
 int nudge_act(QObject* item)
 {
-    const QPoint step = arg_of(item);
-    nudge_highlighted(canvas_of(item), step.x(), step.y());
+    nudge_highlighted(canvas_of(item), arg_of(item).x(), arg_of(item).y());
     return IUP_DEFAULT;
 }
 
 int stretch_act(QObject* item)
 {
-    const QPoint step = arg_of(item);
-    stretch_highlighted(canvas_of(item), step.x(), step.y());
+    stretch_highlighted(canvas_of(item), arg_of(item).x(), arg_of(item).y());
     return IUP_DEFAULT;
 }
 
