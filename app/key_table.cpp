@@ -23,23 +23,26 @@ using SK = QKeySequence::StandardKey;
 constexpr SK NONE = QKeySequence::UnknownKey;
 using MW = MainWindow;
 
+// A line between groups of items in a menu.
+constexpr Command separator(Where where) { return {where, nullptr, nullptr, nullptr, NONE, "", nullptr, nullptr, {}, nullptr, nullptr}; }
+
 // where, text, name, fn, standard keys, our keys, when offered, the window's item, arg, how the
 // guide writes the keys (null: as they are), what the guide says they do (null: said by the row
 // before, whose line covers this one).
 const Command COMMANDS[] = {
     {Where::File, "&New...", "AtoNovo", nullptr, SK::New, "Ctrl+N", nullptr, &MW::item_new, {}, nullptr, "New"},
     {Where::File, "&Open...", "open_act", nullptr, SK::Open, "Ctrl+O", nullptr, &MW::item_open, {}, nullptr, "Open"},
-    {Where::File, nullptr},
+    separator(Where::File),
     {Where::File, "&Save", "save_act", nullptr, SK::Save, "Ctrl+S", nullptr, &MW::item_save, {}, nullptr, "Save"},
     {Where::File, "Save &As...", "AtoSalvarComo", nullptr, SK::SaveAs, "Ctrl+Shift+S", nullptr, &MW::item_save_as,
      {}, nullptr, "Save As"},
-    {Where::File, nullptr},
+    separator(Where::File),
     {Where::File, "&Exit", "exit_act", nullptr, SK::Quit, "Ctrl+Q", nullptr, &MW::item_exit, {}, nullptr, "Exit"},
 
     {Where::Edit, "&Undo", "undo_act", undo_act, SK::Undo, "Ctrl+Z", can_undo, &MW::item_undo, {}, nullptr, "Undo"},
     {Where::Edit, "&Redo", "redo_act", redo_act, SK::Redo, "Ctrl+Shift+Z; Ctrl+Y", can_redo, &MW::item_redo, {},
      "Ctrl+Shift+Z ou Ctrl+Y", "Redo"},
-    {Where::Edit, nullptr},
+    separator(Where::Edit),
     {Where::Edit, "Recor&tar", "cut_act", cut_act, SK::Cut, "Ctrl+X", has_highlight, &MW::item_cut, {},
      "Ctrl+X, Ctrl+C, Ctrl+V", "Recortar, Copiar e Colar"},
     {Where::Edit, "&Copiar", "copy_act", copy_act, SK::Copy, "Ctrl+C", has_figures_to_copy, &MW::item_copy, {},
@@ -48,7 +51,7 @@ const Command COMMANDS[] = {
      nullptr, nullptr},
     {Where::Edit, "&Duplicar", "duplicate_act", duplicate_act, NONE, "Ctrl+D", has_figures_to_copy,
      &MW::item_duplicate, {}, nullptr, "Duplicar"},
-    {Where::Edit, nullptr},
+    separator(Where::Edit),
     {Where::Edit, "Trazer para o &topo", "order_act", order_act, NONE, "Home", has_highlight, &MW::item_to_top,
      {int(Place::Top), 0}, "Home, End", "levam a figura destacada para o topo ou para o fundo"},
     {Where::Edit, "Enviar para o &fundo", "order_act", order_act, NONE, "End", has_highlight, &MW::item_to_bottom,
@@ -57,7 +60,7 @@ const Command COMMANDS[] = {
      {int(Place::Up), 0}, "Page Up, Page Down", "sobem ou descem a figura destacada uma camada"},
     {Where::Edit, "D&escer uma camada", "order_act", order_act, NONE, "PgDown", has_highlight, &MW::item_lower,
      {int(Place::Down), 0}, nullptr, nullptr},
-    {Where::Edit, nullptr},
+    separator(Where::Edit),
     {Where::Edit, "&Posicao e tamanho...", "points_act", points_act, NONE, "F4", has_highlight, &MW::item_points, {},
      nullptr, "Posicao e tamanho: digita os pontos da figura destacada (x1, y1, x2, y2 e, num triangulo, "
      "x3, y3, com y para cima a partir do pe da area de desenho); Enter aplica, Esc desiste"},
