@@ -19,11 +19,6 @@ namespace {
 
 ObjectList* item_list(QObject* item) { return get_pointer_attribute<ObjectList>(item, "objetos"); }
 
-CanvasWidget* item_canvas(QObject* item)
-{
-    return get_pointer_attribute<CanvasWidget>(item, "CanvasContext");
-}
-
 // Writes to name, which becomes the current file even when the write fails, so a later Save
 // tries it again without asking; cancelling the dialog writes nothing and says nothing.
 void save_to(ObjectList* list, std::optional<std::string> name)
@@ -94,8 +89,8 @@ int save_act(QObject* item)
 {
     ObjectList* list = item_list(item);
     if (!list) return IUP_DEFAULT;
-    save_to(list, file_name == NO_FILE_NAME ? ask_file_name(FileDialogKind::Save)
-                                            : std::optional<std::string>(file_name));
+    save_to(list, current_file_name() == NO_FILE_NAME ? ask_file_name(FileDialogKind::Save)
+                                            : std::optional<std::string>(current_file_name()));
     return IUP_DEFAULT;
 }
 

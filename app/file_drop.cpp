@@ -3,7 +3,7 @@
 #include "app/file_drop.h"
 
 #include "app/file_commands.h"
-#include "app/main_window.h"
+#include "app/window_parts.h"
 #include "canvas/canvas_context.h"
 #include "canvas/gesture.h"
 

@@ -2,17 +2,23 @@
 #include "app/key_table.h"
 
 #include "app/edit_commands.h"
-#include "app/main_window.h"
+#include "app/file_commands.h"
 #include "app/undo_history.h"
+#include "app/window_parts.h"
 #include "canvas/arrange.h"
+#include "canvas/cancel.h"
+#include "canvas/canvas_context.h"
+#include "canvas/figure_transfer.h"
 #include "canvas/tool_table.h"
 #include "toolkit/attributes.h"
+#include "toolkit/canvas_widget.h"
 #include "toolkit/elements.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QUndoStack>
 
 #include <iterator>
@@ -20,106 +26,156 @@
 namespace {
 
 using SK = QKeySequence::StandardKey;
-constexpr SK NONE = QKeySequence::UnknownKey;
 using MW = MainWindow;
+using T = const CommandTarget&;
 
 // A line between groups of items in a menu.
-constexpr Command separator(Where where) { return {where, nullptr, nullptr, nullptr, NONE, "", nullptr, nullptr, {}, nullptr, nullptr}; }
+constexpr Command separator(Where where) { return {.where = where}; }
 
-// where, text, name, fn, standard keys, our keys, when offered, the window's item, arg, how the
-// guide writes the keys (null: as they are), what the guide says they do (null: said by the row
-// before, whose line covers this one).
+bool has_highlight(T t) { return highlighted_figure(canvas_list(t.canvas)) >= 0; }
+bool can_undo(T t) { return t.history && t.history->canUndo(); }
+bool can_redo(T t) { return t.history && t.history->canRedo(); }
+
+// A tool key is a click on the tool's toggle, between gestures only.
+void press_tool(T t, int tool)
+{
+    QToolButton* toggle = t.tools ? t.tools->toggle(tool) : nullptr;
+    if (toggle && !t.canvas->buttons_held()) toggle->click();
+}
+
 const Command COMMANDS[] = {
-    {Where::File, "&New...", "AtoNovo", nullptr, SK::New, "Ctrl+N", nullptr, &MW::item_new, {}, nullptr, "New"},
-    {Where::File, "&Open...", "open_act", nullptr, SK::Open, "Ctrl+O", nullptr, &MW::item_open, {}, nullptr, "Open"},
+    {.where = Where::File, .text = "&New...", .name = "AtoNovo", .callback = AtoNovo, .standard = SK::New,
+     .keys = "Ctrl+N", .item = &MW::item_new, .help = "New"},
+    {.where = Where::File, .text = "&Open...", .name = "open_act", .callback = open_act, .standard = SK::Open,
+     .keys = "Ctrl+O", .item = &MW::item_open, .help = "Open"},
     separator(Where::File),
-    {Where::File, "&Save", "save_act", nullptr, SK::Save, "Ctrl+S", nullptr, &MW::item_save, {}, nullptr, "Save"},
-    {Where::File, "Save &As...", "AtoSalvarComo", nullptr, SK::SaveAs, "Ctrl+Shift+S", nullptr, &MW::item_save_as,
-     {}, nullptr, "Save As"},
+    {.where = Where::File, .text = "&Save", .name = "save_act", .callback = save_act, .standard = SK::Save,
+     .keys = "Ctrl+S", .item = &MW::item_save, .help = "Save"},
+    {.where = Where::File, .text = "Save &As...", .name = "AtoSalvarComo", .callback = AtoSalvarComo,
+     .standard = SK::SaveAs, .keys = "Ctrl+Shift+S", .item = &MW::item_save_as, .help = "Save As"},
     separator(Where::File),
-    {Where::File, "&Exit", "exit_act", nullptr, SK::Quit, "Ctrl+Q", nullptr, &MW::item_exit, {}, nullptr, "Exit"},
+    {.where = Where::File, .text = "&Exit", .name = "exit_act", .callback = exit_act, .standard = SK::Quit,
+     .keys = "Ctrl+Q", .item = &MW::item_exit, .help = "Exit"},
 
-    {Where::Edit, "&Undo", "undo_act", undo_act, SK::Undo, "Ctrl+Z", can_undo, &MW::item_undo, {}, nullptr, "Undo"},
-    {Where::Edit, "&Redo", "redo_act", redo_act, SK::Redo, "Ctrl+Shift+Z; Ctrl+Y", can_redo, &MW::item_redo, {},
-     "Ctrl+Shift+Z ou Ctrl+Y", "Redo"},
+    {.where = Where::Edit, .text = "&Undo", .name = "undo_act",
+     .run = [](T t) { if (t.history) undo_step(t.history, t.canvas); },
+     .standard = SK::Undo, .keys = "Ctrl+Z", .offered = can_undo, .item = &MW::item_undo, .help = "Undo"},
+    {.where = Where::Edit, .text = "&Redo", .name = "redo_act",
+     .run = [](T t) { if (t.history) redo_step(t.history, t.canvas); },
+     .standard = SK::Redo, .keys = "Ctrl+Shift+Z; Ctrl+Y", .offered = can_redo, .item = &MW::item_redo,
+     .help_keys = "Ctrl+Shift+Z ou Ctrl+Y", .help = "Redo"},
     separator(Where::Edit),
-    {Where::Edit, "Recor&tar", "cut_act", cut_act, SK::Cut, "Ctrl+X", has_highlight, &MW::item_cut, {},
-     "Ctrl+X, Ctrl+C, Ctrl+V", "Recortar, Copiar e Colar"},
-    {Where::Edit, "&Copiar", "copy_act", copy_act, SK::Copy, "Ctrl+C", has_figures_to_copy, &MW::item_copy, {},
-     nullptr, nullptr},
-    {Where::Edit, "Co&lar", "paste_act", paste_act, SK::Paste, "Ctrl+V", clipboard_has_figures, &MW::item_paste, {},
-     nullptr, nullptr},
-    {Where::Edit, "&Duplicar", "duplicate_act", duplicate_act, NONE, "Ctrl+D", has_figures_to_copy,
-     &MW::item_duplicate, {}, nullptr, "Duplicar"},
+    {.where = Where::Edit, .text = "Recor&tar", .name = "cut_act", .run = [](T t) { cut_figures(t.canvas); },
+     .standard = SK::Cut, .keys = "Ctrl+X", .offered = has_highlight, .item = &MW::item_cut,
+     .help_keys = "Ctrl+X, Ctrl+C, Ctrl+V", .help = "Recortar, Copiar e Colar"},
+    {.where = Where::Edit, .text = "&Copiar", .name = "copy_act", .run = [](T t) { copy_figures(t.canvas); },
+     .standard = SK::Copy, .keys = "Ctrl+C", .offered = [](T t) { return figures_to_copy(t.canvas).count > 0; },
+     .item = &MW::item_copy},
+    {.where = Where::Edit, .text = "Co&lar", .name = "paste_act", .run = [](T t) { paste_from_clipboard(t.canvas); },
+     .standard = SK::Paste, .keys = "Ctrl+V", .offered = [](T) { return clipboard_has_figures(); },
+     .item = &MW::item_paste},
+    {.where = Where::Edit, .text = "&Duplicar", .name = "duplicate_act",
+     .run = [](T t) { duplicate_figures(t.canvas); }, .keys = "Ctrl+D",
+     .offered = [](T t) { return figures_to_copy(t.canvas).count > 0; }, .item = &MW::item_duplicate,
+     .help = "Duplicar"},
     separator(Where::Edit),
-    {Where::Edit, "Trazer para o &topo", "order_act", order_act, NONE, "Home", has_highlight, &MW::item_to_top,
-     {int(Place::Top), 0}, "Home, End", "levam a figura destacada para o topo ou para o fundo"},
-    {Where::Edit, "Enviar para o &fundo", "order_act", order_act, NONE, "End", has_highlight, &MW::item_to_bottom,
-     {int(Place::Bottom), 0}, nullptr, nullptr},
-    {Where::Edit, "&Subir uma camada", "order_act", order_act, NONE, "PgUp", has_highlight, &MW::item_raise,
-     {int(Place::Up), 0}, "Page Up, Page Down", "sobem ou descem a figura destacada uma camada"},
-    {Where::Edit, "D&escer uma camada", "order_act", order_act, NONE, "PgDown", has_highlight, &MW::item_lower,
-     {int(Place::Down), 0}, nullptr, nullptr},
+    {.where = Where::Edit, .text = "Trazer para o &topo", .name = "order_act",
+     .run = [](T t) { reorder_highlighted(t.canvas, Place::Top); }, .keys = "Home", .offered = has_highlight,
+     .item = &MW::item_to_top, .help_keys = "Home, End",
+     .help = "levam a figura destacada para o topo ou para o fundo"},
+    {.where = Where::Edit, .text = "Enviar para o &fundo", .name = "order_act",
+     .run = [](T t) { reorder_highlighted(t.canvas, Place::Bottom); }, .keys = "End", .offered = has_highlight,
+     .item = &MW::item_to_bottom},
+    {.where = Where::Edit, .text = "&Subir uma camada", .name = "order_act",
+     .run = [](T t) { reorder_highlighted(t.canvas, Place::Up); }, .keys = "PgUp", .offered = has_highlight,
+     .item = &MW::item_raise, .help_keys = "Page Up, Page Down",
+     .help = "sobem ou descem a figura destacada uma camada"},
+    {.where = Where::Edit, .text = "D&escer uma camada", .name = "order_act",
+     .run = [](T t) { reorder_highlighted(t.canvas, Place::Down); }, .keys = "PgDown", .offered = has_highlight,
+     .item = &MW::item_lower},
     separator(Where::Edit),
-    {Where::Edit, "&Posicao e tamanho...", "points_act", points_act, NONE, "F4", has_highlight, &MW::item_points, {},
-     nullptr, "Posicao e tamanho: digita os pontos da figura destacada (x1, y1, x2, y2 e, num triangulo, "
-     "x3, y3, com y para cima a partir do pe da area de desenho); Enter aplica, Esc desiste"},
+    {.where = Where::Edit, .text = "&Posicao e tamanho...", .name = "points_act",
+     .run = [](T t) { type_points_of_highlighted(t.canvas); }, .keys = "F4", .offered = has_highlight,
+     .item = &MW::item_points,
+     .help = "Posicao e tamanho: digita os pontos da figura destacada (x1, y1, x2, y2 e, num triangulo, "
+             "x3, y3, com y para cima a partir do pe da area de desenho); Enter aplica, Esc desiste"},
 
-    {Where::Bar, "&Info", "info_act", nullptr, NONE, "", nullptr, &MW::item_info, {}, nullptr, nullptr},
-    {Where::Bar, "&Help", "AtoAjuda", nullptr, SK::HelpContents, "F1", nullptr, &MW::item_help, {}, nullptr, "Help"},
+    {.where = Where::Bar, .text = "&Info", .name = "info_act", .callback = info_act, .item = &MW::item_info},
+    {.where = Where::Bar, .text = "&Help", .name = "AtoAjuda", .callback = AtoAjuda, .standard = SK::HelpContents,
+     .keys = "F1", .item = &MW::item_help, .help = "Help"},
 
-    {Where::Keys, "Sel", "tool_key_act", tool_key_act, NONE, "S", nullptr, nullptr, {TOOL_SEL, 0}, "S D R E T",
-     "escolhem as ferramentas Sel, Del, Rect, Ellipse e Triang"},
-    {Where::Keys, "Del", "tool_key_act", tool_key_act, NONE, "D", nullptr, nullptr, {TOOL_DEL, 0}, nullptr, nullptr},
-    {Where::Keys, "Rect", "tool_key_act", tool_key_act, NONE, "R", nullptr, nullptr, {TOOL_RECT, 0}, nullptr, nullptr},
-    {Where::Keys, "Ellipse", "tool_key_act", tool_key_act, NONE, "E", nullptr, nullptr, {TOOL_ELLIPSE, 0}, nullptr,
-     nullptr},
-    {Where::Keys, "Triang", "tool_key_act", tool_key_act, NONE, "T", nullptr, nullptr, {TOOL_TRIANG, 0}, nullptr,
-     nullptr},
-    {Where::Keys, "Inserir figura", "insert_act", insert_act, NONE, "Return; Enter", nullptr, nullptr, {},
-     "Enter", "com Rect, Ellipse ou Triang escolhida, poe uma figura desse tipo, 100 por 60 pixels, no "
-     "centro da area de desenho, ja destacada"},
-    {Where::Keys, "Cancelar", "cancel_act", cancel_act, NONE, "Esc", nullptr, nullptr, {}, nullptr,
-     "cancela a figura ou o arrasto em andamento"},
+    {.text = "Sel", .name = "tool_key_act", .run = [](T t) { press_tool(t, TOOL_SEL); }, .keys = "S",
+     .help_keys = "S D R E T", .help = "escolhem as ferramentas Sel, Del, Rect, Ellipse e Triang"},
+    {.text = "Del", .name = "tool_key_act", .run = [](T t) { press_tool(t, TOOL_DEL); }, .keys = "D"},
+    {.text = "Rect", .name = "tool_key_act", .run = [](T t) { press_tool(t, TOOL_RECT); }, .keys = "R"},
+    {.text = "Ellipse", .name = "tool_key_act", .run = [](T t) { press_tool(t, TOOL_ELLIPSE); }, .keys = "E"},
+    {.text = "Triang", .name = "tool_key_act", .run = [](T t) { press_tool(t, TOOL_TRIANG); }, .keys = "T"},
+    {.text = "Inserir figura", .name = "insert_act", .run = [](T t) { insert_at_centre(t.canvas); },
+     .keys = "Return; Enter", .help_keys = "Enter",
+     .help = "com Rect, Ellipse ou Triang escolhida, poe uma figura desse tipo, 100 por 60 pixels, no "
+             "centro da area de desenho, ja destacada"},
+    {.text = "Cancelar", .name = "cancel_act", .run = [](T t) { cancel_gesture(t.canvas); }, .keys = "Esc",
+     .help = "cancela a figura ou o arrasto em andamento"},
     // Not the platform's Delete: on X11 that is also Ctrl+D, which is Duplicar's.
-    {Where::Keys, "Apagar", "delete_act", delete_act, NONE, "Del; Backspace", nullptr, nullptr, {},
-     "Delete ou Backspace", "remove a figura destacada"},
-    {Where::Keys, "Proxima figura", "tab_act", tab_act, NONE, "Tab", nullptr, nullptr, {-1, 0}, "Tab, Shift+Tab",
-     "destacam a figura de cima, depois cada uma abaixo dela (Shift+Tab na outra ordem); assim se chega a "
-     "qualquer figura, mesmo escondida sob outra, com qualquer ferramenta escolhida"},
-    {Where::Keys, "Figura anterior", "tab_act", tab_act, NONE, "Backtab; Shift+Backtab", nullptr, nullptr, {1, 0},
-     nullptr, nullptr},
-    {Where::Keys, "Mover a esquerda", "nudge_act", nudge_act, NONE, "Left", nullptr, nullptr, {-1, 0},
-     "setas, Shift+setas", "movem a figura destacada 1 pixel, ou 10"},
-    {Where::Keys, "Mover a direita", "nudge_act", nudge_act, NONE, "Right", nullptr, nullptr, {1, 0}, nullptr, nullptr},
-    {Where::Keys, "Mover para cima", "nudge_act", nudge_act, NONE, "Up", nullptr, nullptr, {0, -1}, nullptr, nullptr},
-    {Where::Keys, "Mover para baixo", "nudge_act", nudge_act, NONE, "Down", nullptr, nullptr, {0, 1}, nullptr, nullptr},
-    {Where::Keys, "Mover 10 a esquerda", "nudge_act", nudge_act, NONE, "Shift+Left", nullptr, nullptr, {-10, 0},
-     nullptr, nullptr},
-    {Where::Keys, "Mover 10 a direita", "nudge_act", nudge_act, NONE, "Shift+Right", nullptr, nullptr, {10, 0},
-     nullptr, nullptr},
-    {Where::Keys, "Mover 10 para cima", "nudge_act", nudge_act, NONE, "Shift+Up", nullptr, nullptr, {0, -10},
-     nullptr, nullptr},
-    {Where::Keys, "Mover 10 para baixo", "nudge_act", nudge_act, NONE, "Shift+Down", nullptr, nullptr, {0, 10},
-     nullptr, nullptr},
-    {Where::Keys, "Esticar a esquerda", "stretch_act", stretch_act, NONE, "Ctrl+Left", nullptr, nullptr, {-1, 0},
-     "Ctrl+setas, Ctrl+Shift+setas", "esticam a figura destacada 1 pixel, ou 10, como o botao direito com Sel: "
-     "o primeiro ponto fica, o segundo vai na direcao da seta"},
-    {Where::Keys, "Esticar a direita", "stretch_act", stretch_act, NONE, "Ctrl+Right", nullptr, nullptr, {1, 0},
-     nullptr, nullptr},
-    {Where::Keys, "Esticar para cima", "stretch_act", stretch_act, NONE, "Ctrl+Up", nullptr, nullptr, {0, -1},
-     nullptr, nullptr},
-    {Where::Keys, "Esticar para baixo", "stretch_act", stretch_act, NONE, "Ctrl+Down", nullptr, nullptr, {0, 1},
-     nullptr, nullptr},
-    {Where::Keys, "Esticar 10 a esquerda", "stretch_act", stretch_act, NONE, "Ctrl+Shift+Left", nullptr, nullptr, {-10, 0},
-     nullptr, nullptr},
-    {Where::Keys, "Esticar 10 a direita", "stretch_act", stretch_act, NONE, "Ctrl+Shift+Right", nullptr, nullptr, {10, 0},
-     nullptr, nullptr},
-    {Where::Keys, "Esticar 10 para cima", "stretch_act", stretch_act, NONE, "Ctrl+Shift+Up", nullptr, nullptr, {0, -10},
-     nullptr, nullptr},
-    {Where::Keys, "Esticar 10 para baixo", "stretch_act", stretch_act, NONE, "Ctrl+Shift+Down", nullptr, nullptr, {0, 10},
-     nullptr, nullptr},
+    {.text = "Apagar", .name = "delete_act", .run = [](T t) { delete_marked(t.canvas); }, .keys = "Del; Backspace",
+     .help_keys = "Delete ou Backspace", .help = "remove a figura destacada"},
+    {.text = "Proxima figura", .name = "tab_act", .run = [](T t) { highlight_next(t.canvas, -1); }, .keys = "Tab",
+     .help_keys = "Tab, Shift+Tab",
+     .help = "destacam a figura de cima, depois cada uma abaixo dela (Shift+Tab na outra ordem); assim se chega "
+             "a qualquer figura, mesmo escondida sob outra, com qualquer ferramenta escolhida"},
+    {.text = "Figura anterior", .name = "tab_act", .run = [](T t) { highlight_next(t.canvas, 1); },
+     .keys = "Backtab; Shift+Backtab"},
+    {.text = "Mover a esquerda", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, -1, 0); },
+     .keys = "Left", .help_keys = "setas, Shift+setas", .help = "movem a figura destacada 1 pixel, ou 10"},
+    {.text = "Mover a direita", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, 1, 0); },
+     .keys = "Right"},
+    {.text = "Mover para cima", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, 0, -1); },
+     .keys = "Up"},
+    {.text = "Mover para baixo", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, 0, 1); },
+     .keys = "Down"},
+    {.text = "Mover 10 a esquerda", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, -10, 0); },
+     .keys = "Shift+Left"},
+    {.text = "Mover 10 a direita", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, 10, 0); },
+     .keys = "Shift+Right"},
+    {.text = "Mover 10 para cima", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, 0, -10); },
+     .keys = "Shift+Up"},
+    {.text = "Mover 10 para baixo", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, 0, 10); },
+     .keys = "Shift+Down"},
+    {.text = "Esticar a esquerda", .name = "stretch_act", .run = [](T t) { stretch_highlighted(t.canvas, -1, 0); },
+     .keys = "Ctrl+Left", .help_keys = "Ctrl+setas, Ctrl+Shift+setas",
+     .help = "esticam a figura destacada 1 pixel, ou 10, como o botao direito com Sel: o primeiro ponto fica, "
+             "o segundo vai na direcao da seta"},
+    {.text = "Esticar a direita", .name = "stretch_act", .run = [](T t) { stretch_highlighted(t.canvas, 1, 0); },
+     .keys = "Ctrl+Right"},
+    {.text = "Esticar para cima", .name = "stretch_act", .run = [](T t) { stretch_highlighted(t.canvas, 0, -1); },
+     .keys = "Ctrl+Up"},
+    {.text = "Esticar para baixo", .name = "stretch_act", .run = [](T t) { stretch_highlighted(t.canvas, 0, 1); },
+     .keys = "Ctrl+Down"},
+    {.text = "Esticar 10 a esquerda", .name = "stretch_act",
+     .run = [](T t) { stretch_highlighted(t.canvas, -10, 0); }, .keys = "Ctrl+Shift+Left"},
+    {.text = "Esticar 10 a direita", .name = "stretch_act",
+     .run = [](T t) { stretch_highlighted(t.canvas, 10, 0); }, .keys = "Ctrl+Shift+Right"},
+    {.text = "Esticar 10 para cima", .name = "stretch_act",
+     .run = [](T t) { stretch_highlighted(t.canvas, 0, -10); }, .keys = "Ctrl+Shift+Up"},
+    {.text = "Esticar 10 para baixo", .name = "stretch_act",
+     .run = [](T t) { stretch_highlighted(t.canvas, 0, 10); }, .keys = "Ctrl+Shift+Down"},
 };
+
+const Command& row_of(const QObject* item) { return COMMANDS[item->property("COMMAND").toInt()]; }
+
+CommandTarget target_of(QObject* item)
+{
+    return {item_canvas(item), get_pointer_attribute<QUndoStack>(item, "history"),
+            get_pointer_attribute<Radio>(item, "tools")};
+}
+
+// The callback of every row that says what it does in run.
+int run_command(QObject* item)
+{
+    const CommandTarget target = target_of(item);
+    if (target.canvas) row_of(item).run(target);
+    return IUP_DEFAULT;
+}
 
 QWidget* home_of(const Command& c, QMainWindow* window, QMenu* file, QMenu* edit)
 {
@@ -138,7 +194,7 @@ std::span<const Command> commands() { return COMMANDS; }
 
 QList<QKeySequence> keys_of(const Command& command)
 {
-    QList<QKeySequence> keys = command.standard == NONE ? QList<QKeySequence>() : QKeySequence::keyBindings(command.standard);
+    QList<QKeySequence> keys = command.standard == QKeySequence::UnknownKey ? QList<QKeySequence>() : QKeySequence::keyBindings(command.standard);
     for (const QString& name : QString::fromUtf8(command.keys).split("; ", Qt::SkipEmptyParts)) {
         const QKeySequence key(name, QKeySequence::PortableText);
         if (!keys.contains(key)) keys.append(key);
@@ -149,7 +205,7 @@ QList<QKeySequence> keys_of(const Command& command)
 void register_command_callbacks()
 {
     for (const Command& c : COMMANDS)
-        if (c.fn) set_function(c.name, c.fn);
+        if (c.text) set_function(c.name, c.callback ? c.callback : run_command);
 }
 
 void build_commands(MainWindow& w, QMenu* file, QMenu* edit)
@@ -163,10 +219,9 @@ void build_commands(MainWindow& w, QMenu* file, QMenu* edit)
         QAction* item = create_item(home, c.text, c.name);
         item->setShortcuts(keys_of(c));
         item->setProperty("COMMAND", int(&c - COMMANDS));
-        item->setProperty("arg", c.arg);
         set_pointer_attribute(item, "CanvasContext", w.canvas);
         set_pointer_attribute(item, "history", w.history);
-        if (c.fn == tool_key_act) set_pointer_attribute(item, "toggle", w.toggles[c.arg.x()]);
+        set_pointer_attribute(item, "tools", w.radio);
         if (c.item) w.*c.item = item;
     }
     for (QMenu* menu : {file, edit}) {
@@ -176,8 +231,8 @@ void build_commands(MainWindow& w, QMenu* file, QMenu* edit)
     // Undo and Redo follow the history as it changes, as Qt's own undo actions do.
     QObject::connect(w.history, &QUndoStack::canUndoChanged, w.item_undo, &QAction::setEnabled);
     QObject::connect(w.history, &QUndoStack::canRedoChanged, w.item_redo, &QAction::setEnabled);
-    w.item_undo->setEnabled(can_undo(w.item_undo));
-    w.item_redo->setEnabled(can_redo(w.item_redo));
+    w.item_undo->setEnabled(w.history->canUndo());
+    w.item_redo->setEnabled(w.history->canRedo());
 }
 
 void grey_idle_items(QMenu* menu, bool shown)
@@ -187,8 +242,8 @@ void grey_idle_items(QMenu* menu, bool shown)
         if (!row.isValid()) continue;
         const Command& c = COMMANDS[row.toInt()];
         if (!c.offered) continue;
-        const bool follows_history = c.offered == can_undo || c.offered == can_redo;
-        item->setEnabled(shown || follows_history ? c.offered(item) : true);
+        const bool follows_history = c.item == &MW::item_undo || c.item == &MW::item_redo;
+        item->setEnabled(shown || follows_history ? c.offered(target_of(item)) : true);
     }
 }
 

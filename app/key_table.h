@@ -8,31 +8,43 @@
 
 #include <QKeySequence>
 #include <QList>
-#include <QPoint>
 
 #include <span>
 #include <string>
 
 class QAction;
 class QMenu;
+class CanvasWidget;
 class QObject;
+class QUndoStack;
+class Radio;
 struct MainWindow;
 
 // Where a command's item is: a menu of the bar, the bar itself, or nowhere (a key alone).
 enum class Where { File, Edit, Bar, Keys };
 
+// What a command works on, found on its item when it runs.
+struct CommandTarget {
+    CanvasWidget* canvas = nullptr;
+    QUndoStack* history = nullptr;
+    Radio* tools = nullptr;
+};
+using CommandFn = void (*)(const CommandTarget& target);
+using OfferedFn = bool (*)(const CommandTarget& target);
+
+// One command. A row names only what it uses; the rest keeps these defaults.
 struct Command {
-    Where where;
-    const char* text;      // the item's text, or for a key alone what it does; null: a separator
-    const char* name;      // the callback the item runs, looked up by name at each event
-    ActionFn fn;           // registered under name with the table; null when start-up registers it
-    QKeySequence::StandardKey standard;  // the platform's keys for it, or QKeySequence::UnknownKey
-    const char* keys;      // ours, added to those: portable key names separated by "; "
-    bool (*offered)(QObject* item);  // null: always; else greyed (and idle) while it says false
-    QAction* MainWindow::*item;      // where the window keeps the item, or null
-    QPoint arg;                      // what the callback reads as the item's "arg" (a step, a tool)
-    const char* help_keys;           // how the guide writes its keys (and its group's); null: keys
-    const char* help;                // what it does, for the guide; null: said with the row before
+    Where where = Where::Keys;
+    const char* text = nullptr;   // the item's text, or for a key alone what it does; null: a separator
+    const char* name = nullptr;   // the callback the item runs, looked up by name at each event
+    ActionFn callback = nullptr;  // registered under name: a callback of its own (File's and the bar's)
+    CommandFn run = nullptr;      // or what the command does, run by the callback the table registers
+    QKeySequence::StandardKey standard = QKeySequence::UnknownKey;  // the platform's keys for it
+    const char* keys = "";        // ours, added to those: portable key names separated by "; "
+    OfferedFn offered = nullptr;  // null: always; else greyed (and idle) while it says false
+    QAction* MainWindow::*item = nullptr;  // where the window keeps the item, or null
+    const char* help_keys = nullptr;       // how the guide writes its keys (and its group's); null: keys
+    const char* help = nullptr;            // what it does, for the guide; null: said with the row before
 };
 
 // The rows, in the order of the menus and then of the keys alone.
@@ -40,10 +52,10 @@ std::span<const Command> commands();
 
 // The platform's keys for a standard command, with ours added where the platform has none.
 QList<QKeySequence> keys_of(const Command& command);
-// Registers the callbacks the table brings (those start-up does not).
+// Registers every row's callback under its name.
 void register_command_callbacks();
 // Makes every row's item on the window: in its menu, on the bar, or on the window for a key
-// alone, with its keys, its pointers ("CanvasContext", "history") and its argument.
+// alone, with its keys and what it works on ("CanvasContext", "history", "tools").
 void build_commands(MainWindow& w, QMenu* file, QMenu* edit);
 // With shown, greys each item of menu whose command has nothing to work on now; run when the menu
 // opens. Closed, the items are offered again and their keys work wherever the focus is (a command

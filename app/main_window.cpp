@@ -3,7 +3,6 @@
 #include "app/main_window.h"
 
 #include "app/canvas_callbacks.h"
-#include "app/file_commands.h"
 #include "app/file_drop.h"
 #include "app/key_table.h"
 #include "app/recovery_copy.h"
@@ -132,10 +131,6 @@ MainWindow build_main_dialog()
 
 void register_callbacks()
 {
-    set_function("open_act", open_act);            // File > Open
-    set_function("save_act", save_act);            // File > Save
-    set_function("exit_act", exit_act);            // File > Exit
-    set_function("info_act", info_act);            // Info
     set_function("button_act", button_trace);      // canvas buttons until a tool is chosen
     set_function("motion_act", motion_trace);      // canvas motion when nothing is being drawn
     set_function("resize_act", resize_act);        // canvas resized
@@ -144,11 +139,8 @@ void register_callbacks()
     register_tool("rect_act");                     // tool: rectangle
     register_tool("ellipse_act");                  // tool: ellipse
     register_tool("triang_act");                   // tool: triangle
-    set_function("AtoNovo", AtoNovo);              // File > New
-    set_function("AtoSalvarComo", AtoSalvarComo);  // File > Save As
-    set_function("AtoAjuda", AtoAjuda);            // Help
     register_tool("del_act");                      // tool: delete
-    register_command_callbacks();                  // the Edit menu's and the keys' (app/key_table.h)
+    register_command_callbacks();                  // every menu item's and key's (app/key_table.h)
 }
 
 bool start_editor(MainWindow& w)

@@ -12,8 +12,6 @@
 #include "canvas/interaction_state.h"
 #include "canvas/shape_drawing.h"
 #include "core/trace.h"
-#include "toolkit/attributes.h"
-#include "toolkit/callbacks.h"
 
 #include <QUndoStack>
 #include <climits>
@@ -84,28 +82,6 @@ QUndoStack* create_history(QObject* parent, CanvasWidget* canvas)
     QObject::connect(history, &QObject::destroyed, [] { set_edit_listener({}); });
     return history;
 }
-
-namespace {
-
-QUndoStack* history_of(QObject* item) { return get_pointer_attribute<QUndoStack>(item, "history"); }
-CanvasWidget* canvas_of(QObject* item) { return get_pointer_attribute<CanvasWidget>(item, "CanvasContext"); }
-
-}  // namespace
-
-int undo_act(QObject* item)
-{
-    if (QUndoStack* history = history_of(item)) undo_step(history, canvas_of(item));
-    return IUP_DEFAULT;
-}
-
-int redo_act(QObject* item)
-{
-    if (QUndoStack* history = history_of(item)) redo_step(history, canvas_of(item));
-    return IUP_DEFAULT;
-}
-
-bool can_undo(QObject* item) { return history_of(item) && history_of(item)->canUndo(); }
-bool can_redo(QObject* item) { return history_of(item) && history_of(item)->canRedo(); }
 
 void undo_step(QUndoStack* history, CanvasWidget* canvas)
 {

@@ -15,12 +15,6 @@ int history_step_limit();
 // A history owned by parent that records each change of the drawing on canvas; undoing or
 // redoing a step restores it, redraws the canvas and traces "\nUndo." or "\nRedo.".
 QUndoStack* create_history(QObject* parent, CanvasWidget* canvas);
-// The Edit menu's Undo and Redo, on the history under the item's "history": each runs undo_step
-// or redo_step; greyed while the history has nothing to take back or bring again.
-int undo_act(QObject* item);
-int redo_act(QObject* item);
-bool can_undo(QObject* item);
-bool can_redo(QObject* item);
 // Undo or redo from the keyboard or the menu: a gesture in progress is cancelled instead.
 void undo_step(QUndoStack* history, CanvasWidget* canvas);
 void redo_step(QUndoStack* history, CanvasWidget* canvas);

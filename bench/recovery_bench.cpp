@@ -28,7 +28,7 @@ struct BenchRecovery {
         setenv("XDG_STATE_HOME", folder.c_str(), 1);
         list = list_create();
         fill_mixed(list, LIST_CAPACITY, 1920, 1080);
-        file_name = NO_FILE_NAME;
+        start_drawing();
         copy = std::make_unique<RecoveryCopy>(nullptr);
     }
     ~BenchRecovery()

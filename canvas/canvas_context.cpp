@@ -30,6 +30,8 @@ CanvasContext* active_context(CanvasWidget* canvas)
     return ctx;
 }
 
+CanvasWidget* item_canvas(QObject* item) { return get_pointer_attribute<CanvasWidget>(item, "CanvasContext"); }
+
 ObjectList* canvas_list(CanvasWidget* canvas)
 {
     return get_pointer_attribute<ObjectList>(canvas, "objetos");

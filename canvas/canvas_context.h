@@ -11,6 +11,7 @@
 #include <cstdint>
 
 class CanvasWidget;
+class QObject;
 
 struct CanvasContext {
     DrawSurface surface;                        // draws on the canvas widget's image
@@ -35,6 +36,9 @@ CanvasContext* canvas_context(CanvasWidget* canvas);
 CanvasContext* active_context(CanvasWidget* canvas);
 // The figure list hung on the canvas as "objetos"; null once Exit has freed it.
 ObjectList* canvas_list(CanvasWidget* canvas);
+
+// The canvas element a menu item or key names under "CanvasContext"; null when it names none.
+CanvasWidget* item_canvas(QObject* item);
 
 // A toolkit row (counted down from the top) as a drawing y (counted up from the bottom).
 int canvas_y(CanvasWidget* canvas, int y);

@@ -54,11 +54,6 @@ std::vector<ShapeRecord> records_of(const ObjectList* list)
     return std::vector<ShapeRecord>(list->records, list->records + list_count(list));
 }
 
-bool same_points(ShapeRecord a, ShapeRecord b)
-{
-    return a.x1 == b.x1 && a.x2 == b.x2 && a.x3 == b.x3 && a.y1 == b.y1 && a.y2 == b.y2 && a.y3 == b.y3;
-}
-
 // One figure: the place index of the drawing on canvas.
 class FigureAccessible : public QAccessibleInterface {
 public:
@@ -226,7 +221,7 @@ private:
         for (int i = after; i < before; ++i) forget_child(i);
         for (int i = 0; i < std::min(before, after); ++i) {
             if (before != after || shape_type(was[i]) != shape_type(told_[i])) send(QAccessible::NameChanged, i);
-            if (same_points(was[i], told_[i])) continue;
+            if (was[i] == told_[i]) continue;
             send(QAccessible::LocationChanged, i);
             send(QAccessible::DescriptionChanged, i);
         }

@@ -1,6 +1,5 @@
 #include "canvas/edits.h"
 
-#include "canvas/interaction_state.h"
 #include "core/shape_file.h"
 
 #include <algorithm>
@@ -8,6 +7,8 @@
 #include <vector>
 
 namespace {
+
+std::string file_name = NO_FILE_NAME;  // the current drawing file
 
 EditListener& listener()
 {
@@ -91,6 +92,8 @@ int watch_drawing(DrawingWatcher fn)
 }
 
 void stop_watching(int id) { watchers().erase(id); }
+
+const std::string& current_file_name() { return file_name; }
 
 void start_drawing()
 {

@@ -12,6 +12,9 @@
 #include <functional>
 #include <string>
 
+// The current file's name before one is chosen.
+inline const char* const NO_FILE_NAME = " ";
+
 // The whole document at one moment: the figures and the file they belong to.
 struct DrawingState {
     ObjectList list;
@@ -41,6 +44,9 @@ using DrawingWatcher = std::function<void(const ObjectList& list, const std::str
 // Adds a watcher; the id returned stops it.
 int watch_drawing(DrawingWatcher watcher);
 void stop_watching(int id);
+
+// The current drawing file, NO_FILE_NAME until one is chosen; only the door changes it.
+const std::string& current_file_name();
 
 // A new editor's drawing: no file, and no file known to hold anything.
 void start_drawing();

@@ -8,7 +8,6 @@ int tri_clicks = 0;
 int grabbed_index = 0;
 int marked_index = -1;
 int selected_index = 0;
-std::string file_name = NO_FILE_NAME;
 
 void forget_mark() { marked_index = selected_index = -1; }
 

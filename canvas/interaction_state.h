@@ -2,8 +2,6 @@
 // the elements: the list as the attribute "objetos", the canvas context as "CanvasContext".
 #pragma once
 
-#include <string>
-
 extern int anchor_x;        // where the current drag began (drawing coordinates)
 extern int anchor_y;
 extern int tri_x[3];        // vertices of the triangle being built, in click order
@@ -12,9 +10,6 @@ extern int tri_clicks;      // how many of those vertices are complete (0 to 2 b
 extern int grabbed_index;   // figure grabbed by the last select press (0 at start), -1 when it hit nothing
 extern int marked_index;    // figure drawn highlighted, -1 for none
 extern int selected_index;  // figure the select handlers work on (0 at start), -1 after a redraw
-extern std::string file_name;  // current drawing file; NO_FILE_NAME until one is chosen
-
-inline const char* const NO_FILE_NAME = " ";
 
 // No figure marked or selected any more; nothing is drawn (the caller redraws or clears).
 void forget_mark();

@@ -14,17 +14,7 @@ RecoveryWriter::RecoveryWriter(std::string copy_path, std::string note_path, Sav
     : copy_path_(std::move(copy_path)), note_path_(std::move(note_path)), save_(std::move(save)),
       written_(std::move(written))
 {
-    thread_ = std::thread(&RecoveryWriter::run, this);
-}
-
-RecoveryWriter::~RecoveryWriter()
-{
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        stopping_ = true;
-    }
-    work_.notify_one();
-    thread_.join();
+    thread_.start([this](std::unique_lock<std::mutex>& lock) { run(lock); });
 }
 
 void RecoveryWriter::keep(const ObjectList& list, const std::string& file_name)
@@ -36,45 +26,43 @@ void RecoveryWriter::keep(const ObjectList& list, const std::string& file_name)
     job->list.count = n;
     job->file_name = file_name;
     {
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<std::mutex> lock(thread_.mutex);
         if (pending_) ++done_;  // replaced before it began: the newer state covers it
         pending_ = std::move(job);
         ++asked_;
     }
-    work_.notify_one();
+    thread_.wake();
 }
 
 void RecoveryWriter::remove()
 {
     auto job = std::make_unique<Job>();
     {
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<std::mutex> lock(thread_.mutex);
         if (pending_) ++done_;
         pending_ = std::move(job);
         ++asked_;
     }
-    work_.notify_one();
+    thread_.wake();
 }
 
 bool RecoveryWriter::wait_done(std::chrono::milliseconds limit)
 {
-    std::unique_lock<std::mutex> lock(mutex_);
+    std::unique_lock<std::mutex> lock(thread_.mutex);
     const std::uint64_t target = asked_;
-    return progress_.wait_for(lock, limit, [&] { return done_ >= target; });
+    return thread_.progress.wait_for(lock, limit, [&] { return done_ >= target; });
 }
 
-void RecoveryWriter::run()
+void RecoveryWriter::run(std::unique_lock<std::mutex>& lock)
 {
-    std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        work_.wait(lock, [&] { return stopping_ || pending_; });
-        if (stopping_) return;
+        if (!thread_.wait_for_work(lock, [&] { return pending_ != nullptr; })) return;
         std::unique_ptr<Job> job = std::move(pending_);
         lock.unlock();
         carry_out(*job);
         lock.lock();
         ++done_;
-        progress_.notify_all();
+        thread_.progress.notify_all();
     }
 }
 

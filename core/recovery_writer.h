@@ -10,15 +10,14 @@
 #include "core/recovery_note.h"
 #include "core/shape_list.h"
 
+#include "core/writer_thread.h"
+
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 
 class RecoveryWriter {
 public:
@@ -30,7 +29,7 @@ public:
     RecoveryWriter(std::string copy_path, std::string note_path, SaveFn save,
                    std::optional<RecoveryEntry> written = std::nullopt);
     // Finishes the write under way, if any; what still waits is dropped.
-    ~RecoveryWriter();
+    ~RecoveryWriter() = default;
     RecoveryWriter(const RecoveryWriter&) = delete;
     RecoveryWriter& operator=(const RecoveryWriter&) = delete;
 
@@ -48,7 +47,7 @@ private:
         ObjectList list{};
         std::string file_name;
     };
-    void run();
+    void run(std::unique_lock<std::mutex>& lock);
     void carry_out(const Job& job);
     void write(const Job& job);
     void report(const std::string& what, const std::string& reason);
@@ -61,9 +60,5 @@ private:
     std::unique_ptr<Job> pending_;           // the latest state not yet begun
     std::uint64_t asked_ = 0;                // keep and remove calls so far
     std::uint64_t done_ = 0;                 // of those, carried out or replaced by a later one
-    bool stopping_ = false;
-    std::mutex mutex_;
-    std::condition_variable work_;
-    std::condition_variable progress_;
-    std::thread thread_;                     // last: starts once everything above exists
+    WriterThread thread_;                    // last: starts once everything above exists
 };

@@ -20,17 +20,7 @@ constexpr std::size_t MIN_CAPACITY = 64;
 TraceWriter::TraceWriter(int fd, std::size_t bound)
     : fd_(fd), capacity_(std::max(bound, MIN_CAPACITY)), ring_(new char[capacity_])
 {
-    thread_ = std::thread(&TraceWriter::run, this);
-}
-
-TraceWriter::~TraceWriter()
-{
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        stopping_ = true;
-    }
-    work_.notify_one();
-    thread_.join();
+    thread_.start([this](std::unique_lock<std::mutex>& lock) { run(lock); });
 }
 
 void TraceWriter::put(std::string_view bytes)
@@ -56,8 +46,8 @@ void TraceWriter::put_dropped_line()
 void TraceWriter::append(std::string_view bytes)
 {
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (broken_ || stopping_) return;
+        std::lock_guard<std::mutex> lock(thread_.mutex);
+        if (broken_ || thread_.stopping()) return;
         // The dropped line's own length is not known before it is formatted; its longest form
         // fits in MIN_CAPACITY.
         std::size_t need = bytes.size() + (dropped_ > 0 ? MIN_CAPACITY : 0);
@@ -68,20 +58,20 @@ void TraceWriter::append(std::string_view bytes)
         if (dropped_ > 0) put_dropped_line();
         put(bytes);
     }
-    work_.notify_one();
+    thread_.wake();
 }
 
 bool TraceWriter::wait_written(std::chrono::milliseconds limit)
 {
-    std::unique_lock<std::mutex> lock(mutex_);
+    std::unique_lock<std::mutex> lock(thread_.mutex);
     const std::uint64_t target = appended_;
     // A dropped line still owed is part of what was traced: it says where bytes are missing.
-    return progress_.wait_for(lock, limit, [&] {
+    return thread_.progress.wait_for(lock, limit, [&] {
         return broken_ || (dropped_ == 0 && finished_ >= std::max(target, dropped_line_end_));
     });
 }
 
-void TraceWriter::run()
+void TraceWriter::run(std::unique_lock<std::mutex>& lock)
 {
     // A reader that went away makes write() fail with EPIPE; the signal that comes with it stays
     // pending on this thread instead of ending the process.
@@ -90,11 +80,9 @@ void TraceWriter::run()
     sigaddset(&pipe_signal, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &pipe_signal, nullptr);
 
-    std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
         if (held_ == 0 && dropped_ > 0) put_dropped_line();
-        work_.wait(lock, [&] { return stopping_ || held_ > 0; });
-        if (stopping_) return;
+        if (!thread_.wait_for_work(lock, [&] { return held_ > 0; })) return;
 
         const char* chunk = ring_.get() + head_;
         std::size_t size = std::min(held_, capacity_ - head_);
@@ -120,7 +108,7 @@ void TraceWriter::run()
             dropped_ = 0;
         }
         lock.unlock();
-        progress_.notify_all();
+        thread_.progress.notify_all();
         lock.lock();
         if (broken_) return;
     }

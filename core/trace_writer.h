@@ -11,21 +11,20 @@
 //   reader that leaves costs no signal.
 #pragma once
 
+#include "core/writer_thread.h"
+
 #include <chrono>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string_view>
-#include <thread>
 
 class TraceWriter {
 public:
     // Starts the writing thread; the descriptor stays the caller's (it is never closed here).
     TraceWriter(int fd, std::size_t bound);
     // Stops after the write under way, if any, and discards the rest; wait_written first to keep it.
-    ~TraceWriter();
+    ~TraceWriter() = default;
     TraceWriter(const TraceWriter&) = delete;
     TraceWriter& operator=(const TraceWriter&) = delete;
 
@@ -38,7 +37,7 @@ public:
     std::size_t bound() const { return capacity_; }
 
 private:
-    void run();
+    void run(std::unique_lock<std::mutex>& lock);
     void put(std::string_view bytes);        // the lock is held and there is room
     void put_dropped_line();                 // likewise
 
@@ -52,9 +51,5 @@ private:
     std::uint64_t dropped_ = 0;              // bytes refused since the last dropped line
     std::uint64_t dropped_line_end_ = 0;     // appended_ just after the last dropped line
     bool broken_ = false;                    // a write failed; output has stopped for good
-    bool stopping_ = false;
-    mutable std::mutex mutex_;
-    std::condition_variable work_;           // something to write, or stopping
-    std::condition_variable progress_;       // finished_ moved on
-    std::thread thread_;                     // last: starts once everything above exists
+    WriterThread thread_;                    // last: starts once everything above exists
 };

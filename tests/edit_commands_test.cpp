@@ -9,6 +9,7 @@
 #include "canvas/canvas_context.h"
 #include "canvas/highlight.h"
 #include "canvas/tool_table.h"
+#include "canvas/edits.h"
 #include "canvas/interaction_state.h"
 #include "core/shape_file.h"
 
@@ -325,7 +326,7 @@ TEST_F(EditCommandsTest, ADroppedDrawingOpensAsOpenDoes)
         EXPECT_EQ(messages, c.messages);
         EXPECT_EQ(records_of(w.list), c.records);
     }
-    EXPECT_EQ(file_name, dir.file("good.edt"));
+    EXPECT_EQ(current_file_name(), dir.file("good.edt"));
     w.history->undo();
     EXPECT_EQ(records_of(w.list), before);
 }

@@ -7,6 +7,7 @@
 #include "app/file_commands.h"
 #include "canvas/canvas_context.h"
 #include "canvas/highlight.h"
+#include "canvas/edits.h"
 #include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
 #include "canvas/shape_drawing.h"
@@ -126,7 +127,7 @@ TEST_F(FileCommandsTest, AfterNewSaveAsksAgain)
     w.item_save->trigger();
     const std::string first = read_all(dir.file("a.edt"));
     w.item_new->trigger();
-    EXPECT_EQ(file_name, NO_FILE_NAME);
+    EXPECT_EQ(current_file_name(), NO_FILE_NAME);
     draw_rect(10, 10, 20, 20);
     dialog_answers.push_back(dir.file("b.edt"));
     w.item_save->trigger();
@@ -143,7 +144,7 @@ TEST_F(FileCommandsTest, CancellingSaveAsKeepsThePreviousName)
     dialog_answers.push_back(dir.file("a.edt"));
     w.item_save->trigger();
     w.item_save_as->trigger();  // no answer queued: the user cancels
-    EXPECT_EQ(file_name, dir.file("a.edt"));
+    EXPECT_EQ(current_file_name(), dir.file("a.edt"));
     draw_rect(200, 30, 250, 90);
     w.item_save->trigger();
     EXPECT_EQ(asked(), 2u);
@@ -161,7 +162,7 @@ TEST_F(FileCommandsTest, SaveAsAlwaysAsksAndTakesTheNewName)
     w.item_save_as->trigger();
     EXPECT_EQ(asked(), 2u);
     EXPECT_EQ(trace.take(), "\nSave.");
-    EXPECT_EQ(file_name, dir.file("b.edt"));
+    EXPECT_EQ(current_file_name(), dir.file("b.edt"));
     EXPECT_EQ(read_all(dir.file("b.edt")), read_all(dir.file("a.edt")));
 }
 
@@ -176,7 +177,7 @@ TEST_F(FileCommandsTest, CancellingAnyDialogShowsNothingAndChangesNothing)
     EXPECT_EQ(asked(), 3u);
     EXPECT_EQ(trace.take(), "");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(file_name, NO_FILE_NAME);
+    EXPECT_EQ(current_file_name(), NO_FILE_NAME);
     EXPECT_EQ(records_of(w.list), before);
     EXPECT_TRUE(image() == screen);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
@@ -203,7 +204,7 @@ TEST_F(FileCommandsTest, FailedOpenKeepsTheDrawingAndTheEarlierName)
         EXPECT_EQ(trace.take(), "") << bad;
         EXPECT_EQ(records_of(w.list), before) << bad;
         EXPECT_TRUE(image() == screen) << bad;
-        EXPECT_EQ(file_name, dir.file("mine.edt")) << bad;
+        EXPECT_EQ(current_file_name(), dir.file("mine.edt")) << bad;
     }
     draw_rect(300, 100, 320, 120);
     w.item_save->trigger();
@@ -228,7 +229,7 @@ TEST_F(FileCommandsTest, FailedSaveShowsTheWriteMessageAndKeepsTheNameAsked)
     EXPECT_EQ(trace.take(), "");
     EXPECT_EQ(records_of(w.list), before);
     EXPECT_TRUE(image() == screen);
-    EXPECT_EQ(file_name, target);
+    EXPECT_EQ(current_file_name(), target);
 
     w.item_save->trigger();  // retries the same name without asking
     EXPECT_EQ(asked(), 1u);
@@ -249,7 +250,7 @@ TEST_F(FileCommandsTest, FailedSaveAsShowsTheWriteMessage)
     w.item_save_as->trigger();
     EXPECT_EQ(messages, std::vector<std::string>{"Nao foi possivel escrever no arquivo de objetos!"});
     EXPECT_EQ(trace.take(), "");
-    EXPECT_EQ(file_name, dir.file("none/x.edt"));
+    EXPECT_EQ(current_file_name(), dir.file("none/x.edt"));
 }
 
 // Guards: Open appending to the old drawing, not redrawing, or leaving old figures on screen.
@@ -267,7 +268,7 @@ TEST_F(FileCommandsTest, OpenReplacesTheDrawingAndDrawsTheFiguresRead)
     EXPECT_EQ(asked(), 1u);
     EXPECT_EQ(dialogs_asked[0].kind, FileDialogKind::Open);
     EXPECT_EQ(records_of(w.list), saved);
-    EXPECT_EQ(file_name, dir.file("two.edt"));
+    EXPECT_EQ(current_file_name(), dir.file("two.edt"));
     EXPECT_TRUE(messages.empty());
     EXPECT_GT(count_pixels(image(), 0x000000), 200);
     EXPECT_TRUE(image() == redrawn_image());

@@ -13,6 +13,7 @@
 #include "app/recovery_copy.h"
 #include "app/undo_history.h"
 #include "canvas/canvas_context.h"
+#include "canvas/edits.h"
 #include "canvas/interaction_state.h"
 #include "toolkit/canvas_widget.h"
 

@@ -185,7 +185,7 @@ TEST_F(RecoveryCopyTest, SimBringsBackFiguresAndFileAsOneUndoableStep)
     EXPECT_NE(trace.take().find("\nRecover."), std::string::npos);
     ASSERT_EQ(figures(), 2);
     for (int i = 0; i < 2; ++i) EXPECT_EQ(std::memcmp(&canvas_list(w.canvas)->records[i], &before.records[i], 28), 0);
-    EXPECT_EQ(file_name, a);
+    EXPECT_EQ(current_file_name(), a);
     // Save writes to the recovered file without asking, and the copy goes.
     w.item_save->trigger();
     EXPECT_TRUE(dialogs_asked.empty());
@@ -195,7 +195,7 @@ TEST_F(RecoveryCopyTest, SimBringsBackFiguresAndFileAsOneUndoableStep)
     // The recovery itself is one step: undo gives the empty start back.
     w.item_undo->trigger();
     EXPECT_EQ(figures(), 0);
-    EXPECT_EQ(file_name, NO_FILE_NAME);
+    EXPECT_EQ(current_file_name(), NO_FILE_NAME);
 }
 
 TEST_F(RecoveryCopyTest, TheRecoveredCopyIsTheEditorsOwnAndNaoRemovesIt)

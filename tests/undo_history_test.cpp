@@ -5,6 +5,7 @@
 #include "tests/test_support.h"
 
 #include "app/undo_history.h"
+#include "canvas/edits.h"
 #include "canvas/interaction_state.h"
 #include "core/shape_file.h"
 #include "toolkit/canvas_widget.h"
@@ -32,7 +33,7 @@ class UndoHistoryTest : public EditorTest {
 protected:
     Snapshot snapshot() const
     {
-        Snapshot s{{}, file_name};
+        Snapshot s{{}, current_file_name()};
         for (int i = 0; i < list_count(w.list); ++i) {
             const ShapeRecord r = list_get(w.list, i);
             s.records.push_back(le32(r.type) + le32(r.x1) + le32(r.x2) + le32(r.x3) + le32(r.y1) +
@@ -94,7 +95,7 @@ TEST_F(UndoHistoryTest, EveryKindOfChangeIsUndoneAndRedoneWhole)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         w.item_new->trigger();
-        file_name = "/earlier/name.edt";
+        save_drawing(w.list, "/earlier/name.edt");  // a name whose write fails
         draw_rect(40, 40, 120, 90);
         const Snapshot before = snapshot();
         const int steps = w.history->count();

@@ -84,13 +84,15 @@ Radio::Radio(QObject* parent) : QObject(parent), group_(new QButtonGroup(this))
 
 void Radio::add(QToolButton* toggle)
 {
-    group_->addButton(toggle);
+    group_->addButton(toggle, int(group_->buttons().size()));
     if (!on_) {
         on_ = toggle;
         toggle->setChecked(true);
     }
     connect(toggle, &QToolButton::clicked, this, [this, toggle] { clicked(toggle); });
 }
+
+QToolButton* Radio::toggle(int index) const { return static_cast<QToolButton*>(group_->button(index)); }
 
 void Radio::clicked(QToolButton* toggle)
 {

@@ -34,6 +34,8 @@ public:
     explicit Radio(QObject* parent = nullptr);
     void add(QToolButton* toggle);
     QToolButton* on() const { return on_; }
+    // The index-th toggle added (from 0), or null.
+    QToolButton* toggle(int index) const;
 
 private:
     void clicked(QToolButton* toggle);
