@@ -36,7 +36,7 @@ void copied(const ObjectList& figures, const char* line)
 
 }  // namespace
 
-void cut_figures(CanvasWidget* canvas) { copied(cut_highlighted(canvas), "\nCut."); }
+void cut_figures(CanvasWidget* canvas) { copied(cut_selection(canvas), "\nCut."); }
 
 void copy_figures(CanvasWidget* canvas) { copied(figures_to_copy(canvas), "\nCopy."); }
 

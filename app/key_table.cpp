@@ -9,6 +9,7 @@
 #include "canvas/cancel.h"
 #include "canvas/canvas_context.h"
 #include "canvas/figure_transfer.h"
+#include "canvas/selection.h"
 #include "canvas/tool_table.h"
 #include "toolkit/attributes.h"
 #include "toolkit/canvas_widget.h"
@@ -32,7 +33,7 @@ using T = const CommandTarget&;
 // A line between groups of items in a menu.
 constexpr Command separator(Where where) { return {.where = where}; }
 
-bool has_highlight(T t) { return highlighted_figure(canvas_list(t.canvas)) >= 0; }
+bool has_selection(T t) { return selection_size() > 0 && canvas_list(t.canvas); }
 bool can_undo(T t) { return t.history && t.history->canUndo(); }
 bool can_redo(T t) { return t.history && t.history->canRedo(); }
 
@@ -66,7 +67,7 @@ const Command COMMANDS[] = {
      .help_keys = "Ctrl+Shift+Z ou Ctrl+Y", .help = "Redo"},
     separator(Where::Edit),
     {.where = Where::Edit, .text = "Recor&tar", .name = "cut_act", .run = [](T t) { cut_figures(t.canvas); },
-     .standard = SK::Cut, .keys = "Ctrl+X", .offered = has_highlight, .item = &MW::item_cut,
+     .standard = SK::Cut, .keys = "Ctrl+X", .offered = has_selection, .item = &MW::item_cut,
      .help_keys = "Ctrl+X, Ctrl+C, Ctrl+V", .help = "Recortar, Copiar e Colar"},
     {.where = Where::Edit, .text = "&Copiar", .name = "copy_act", .run = [](T t) { copy_figures(t.canvas); },
      .standard = SK::Copy, .keys = "Ctrl+C", .offered = [](T t) { return figures_to_copy(t.canvas).count > 0; },
@@ -80,24 +81,28 @@ const Command COMMANDS[] = {
      .help = "Duplicar"},
     separator(Where::Edit),
     {.where = Where::Edit, .text = "Trazer para o &topo", .name = "order_act",
-     .run = [](T t) { reorder_highlighted(t.canvas, Place::Top); }, .keys = "Home", .offered = has_highlight,
+     .run = [](T t) { reorder_selection(t.canvas, Place::Top); }, .keys = "Home", .offered = has_selection,
      .item = &MW::item_to_top, .help_keys = "Home, End",
-     .help = "levam a figura destacada para o topo ou para o fundo"},
+     .help = "levam as figuras selecionadas para o topo ou para o fundo, na ordem em que estao"},
     {.where = Where::Edit, .text = "Enviar para o &fundo", .name = "order_act",
-     .run = [](T t) { reorder_highlighted(t.canvas, Place::Bottom); }, .keys = "End", .offered = has_highlight,
+     .run = [](T t) { reorder_selection(t.canvas, Place::Bottom); }, .keys = "End", .offered = has_selection,
      .item = &MW::item_to_bottom},
     {.where = Where::Edit, .text = "&Subir uma camada", .name = "order_act",
-     .run = [](T t) { reorder_highlighted(t.canvas, Place::Up); }, .keys = "PgUp", .offered = has_highlight,
+     .run = [](T t) { reorder_selection(t.canvas, Place::Up); }, .keys = "PgUp", .offered = has_selection,
      .item = &MW::item_raise, .help_keys = "Page Up, Page Down",
-     .help = "sobem ou descem a figura destacada uma camada"},
+     .help = "sobem ou descem cada figura selecionada uma camada, alem da proxima figura nao selecionada"},
     {.where = Where::Edit, .text = "D&escer uma camada", .name = "order_act",
-     .run = [](T t) { reorder_highlighted(t.canvas, Place::Down); }, .keys = "PgDown", .offered = has_highlight,
+     .run = [](T t) { reorder_selection(t.canvas, Place::Down); }, .keys = "PgDown", .offered = has_selection,
      .item = &MW::item_lower},
     separator(Where::Edit),
+    {.where = Where::Edit, .text = "Selecion&ar tudo", .name = "select_all_act",
+     .run = [](T t) { select_all(t.canvas); }, .standard = SK::SelectAll, .keys = "Ctrl+A",
+     .offered = [](T t) { return list_count(canvas_list(t.canvas)) > 0; }, .item = &MW::item_select_all,
+     .help = "Selecionar tudo: todas as figuras, com qualquer ferramenta escolhida"},
     {.where = Where::Edit, .text = "&Posicao e tamanho...", .name = "points_act",
-     .run = [](T t) { type_points_of_highlighted(t.canvas); }, .keys = "F4", .offered = has_highlight,
-     .item = &MW::item_points,
-     .help = "Posicao e tamanho: digita os pontos da figura destacada (x1, y1, x2, y2 e, num triangulo, "
+     .run = [](T t) { type_points_of_selected(t.canvas); }, .keys = "F4",
+     .offered = [](T t) { return selection_size() == 1 && canvas_list(t.canvas); }, .item = &MW::item_points,
+     .help = "Posicao e tamanho: com uma so figura selecionada, digita os seus pontos (x1, y1, x2, y2 e, num triangulo, "
              "x3, y3, com y para cima a partir do pe da area de desenho); Enter aplica, Esc desiste"},
 
     {.where = Where::Bar, .text = "&Info", .name = "info_act", .callback = info_act, .item = &MW::item_info},
@@ -113,52 +118,58 @@ const Command COMMANDS[] = {
     {.text = "Inserir figura", .name = "insert_act", .run = [](T t) { insert_at_centre(t.canvas); },
      .keys = "Return; Enter", .help_keys = "Enter",
      .help = "com Rect, Ellipse ou Triang escolhida, poe uma figura desse tipo, 100 por 60 pixels, no "
-             "centro da area de desenho, ja destacada"},
-    {.text = "Cancelar", .name = "cancel_act", .run = [](T t) { cancel_gesture(t.canvas); }, .keys = "Esc",
-     .help = "cancela a figura ou o arrasto em andamento"},
+             "centro da area de desenho, ja selecionada"},
+    {.text = "Cancelar", .name = "cancel_act",
+     .run = [](T t) { if (!cancel_gesture(t.canvas)) select_none(t.canvas); }, .keys = "Esc",
+     .help = "cancela a figura ou o arrasto em andamento; sem nenhum, desfaz a selecao"},
     // Not the platform's Delete: on X11 that is also Ctrl+D, which is Duplicar's.
-    {.text = "Apagar", .name = "delete_act", .run = [](T t) { delete_marked(t.canvas); }, .keys = "Del; Backspace",
-     .help_keys = "Delete ou Backspace", .help = "remove a figura destacada"},
-    {.text = "Proxima figura", .name = "tab_act", .run = [](T t) { highlight_next(t.canvas, -1); }, .keys = "Tab",
+    {.text = "Apagar", .name = "delete_act", .run = [](T t) { delete_selection(t.canvas); }, .keys = "Del; Backspace",
+     .help_keys = "Delete ou Backspace", .help = "remove as figuras selecionadas"},
+    {.text = "Proxima figura", .name = "tab_act", .run = [](T t) { step_selection(t.canvas, -1, false); }, .keys = "Tab",
      .help_keys = "Tab, Shift+Tab",
-     .help = "destacam a figura de cima, depois cada uma abaixo dela (Shift+Tab na outra ordem); assim se chega "
-             "a qualquer figura, mesmo escondida sob outra, com qualquer ferramenta escolhida"},
-    {.text = "Figura anterior", .name = "tab_act", .run = [](T t) { highlight_next(t.canvas, 1); },
+     .help = "selecionam a figura de cima, depois cada uma abaixo dela (Shift+Tab na outra ordem); assim se "
+             "chega a qualquer figura, mesmo escondida sob outra, com qualquer ferramenta escolhida"},
+    {.text = "Figura anterior", .name = "tab_act", .run = [](T t) { step_selection(t.canvas, 1, false); },
      .keys = "Backtab; Shift+Backtab"},
-    {.text = "Mover a esquerda", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, -1, 0); },
-     .keys = "Left", .help_keys = "setas, Shift+setas", .help = "movem a figura destacada 1 pixel, ou 10"},
-    {.text = "Mover a direita", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, 1, 0); },
+    {.text = "Juntar a proxima figura", .name = "tab_act", .run = [](T t) { step_selection(t.canvas, -1, true); },
+     .keys = "Ctrl+Tab", .help_keys = "Ctrl+Tab, Ctrl+Shift+Tab",
+     .help = "juntam a selecao a figura abaixo (acima) da ultima alcancada, para selecionar varias"},
+    {.text = "Juntar a figura anterior", .name = "tab_act", .run = [](T t) { step_selection(t.canvas, 1, true); },
+     .keys = "Ctrl+Backtab; Ctrl+Shift+Backtab"},
+    {.text = "Mover a esquerda", .name = "nudge_act", .run = [](T t) { nudge_selection(t.canvas, -1, 0); },
+     .keys = "Left", .help_keys = "setas, Shift+setas", .help = "movem as figuras selecionadas 1 pixel, ou 10"},
+    {.text = "Mover a direita", .name = "nudge_act", .run = [](T t) { nudge_selection(t.canvas, 1, 0); },
      .keys = "Right"},
-    {.text = "Mover para cima", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, 0, -1); },
+    {.text = "Mover para cima", .name = "nudge_act", .run = [](T t) { nudge_selection(t.canvas, 0, -1); },
      .keys = "Up"},
-    {.text = "Mover para baixo", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, 0, 1); },
+    {.text = "Mover para baixo", .name = "nudge_act", .run = [](T t) { nudge_selection(t.canvas, 0, 1); },
      .keys = "Down"},
-    {.text = "Mover 10 a esquerda", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, -10, 0); },
+    {.text = "Mover 10 a esquerda", .name = "nudge_act", .run = [](T t) { nudge_selection(t.canvas, -10, 0); },
      .keys = "Shift+Left"},
-    {.text = "Mover 10 a direita", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, 10, 0); },
+    {.text = "Mover 10 a direita", .name = "nudge_act", .run = [](T t) { nudge_selection(t.canvas, 10, 0); },
      .keys = "Shift+Right"},
-    {.text = "Mover 10 para cima", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, 0, -10); },
+    {.text = "Mover 10 para cima", .name = "nudge_act", .run = [](T t) { nudge_selection(t.canvas, 0, -10); },
      .keys = "Shift+Up"},
-    {.text = "Mover 10 para baixo", .name = "nudge_act", .run = [](T t) { nudge_highlighted(t.canvas, 0, 10); },
+    {.text = "Mover 10 para baixo", .name = "nudge_act", .run = [](T t) { nudge_selection(t.canvas, 0, 10); },
      .keys = "Shift+Down"},
-    {.text = "Esticar a esquerda", .name = "stretch_act", .run = [](T t) { stretch_highlighted(t.canvas, -1, 0); },
+    {.text = "Esticar a esquerda", .name = "stretch_act", .run = [](T t) { stretch_selection(t.canvas, -1, 0); },
      .keys = "Ctrl+Left", .help_keys = "Ctrl+setas, Ctrl+Shift+setas",
-     .help = "esticam a figura destacada 1 pixel, ou 10, como o botao direito com Sel: o primeiro ponto fica, "
-             "o segundo vai na direcao da seta"},
-    {.text = "Esticar a direita", .name = "stretch_act", .run = [](T t) { stretch_highlighted(t.canvas, 1, 0); },
+     .help = "esticam cada figura selecionada 1 pixel, ou 10, como o botao direito com Sel: o primeiro ponto "
+             "fica, o segundo vai na direcao da seta"},
+    {.text = "Esticar a direita", .name = "stretch_act", .run = [](T t) { stretch_selection(t.canvas, 1, 0); },
      .keys = "Ctrl+Right"},
-    {.text = "Esticar para cima", .name = "stretch_act", .run = [](T t) { stretch_highlighted(t.canvas, 0, -1); },
+    {.text = "Esticar para cima", .name = "stretch_act", .run = [](T t) { stretch_selection(t.canvas, 0, -1); },
      .keys = "Ctrl+Up"},
-    {.text = "Esticar para baixo", .name = "stretch_act", .run = [](T t) { stretch_highlighted(t.canvas, 0, 1); },
+    {.text = "Esticar para baixo", .name = "stretch_act", .run = [](T t) { stretch_selection(t.canvas, 0, 1); },
      .keys = "Ctrl+Down"},
     {.text = "Esticar 10 a esquerda", .name = "stretch_act",
-     .run = [](T t) { stretch_highlighted(t.canvas, -10, 0); }, .keys = "Ctrl+Shift+Left"},
+     .run = [](T t) { stretch_selection(t.canvas, -10, 0); }, .keys = "Ctrl+Shift+Left"},
     {.text = "Esticar 10 a direita", .name = "stretch_act",
-     .run = [](T t) { stretch_highlighted(t.canvas, 10, 0); }, .keys = "Ctrl+Shift+Right"},
+     .run = [](T t) { stretch_selection(t.canvas, 10, 0); }, .keys = "Ctrl+Shift+Right"},
     {.text = "Esticar 10 para cima", .name = "stretch_act",
-     .run = [](T t) { stretch_highlighted(t.canvas, 0, -10); }, .keys = "Ctrl+Shift+Up"},
+     .run = [](T t) { stretch_selection(t.canvas, 0, -10); }, .keys = "Ctrl+Shift+Up"},
     {.text = "Esticar 10 para baixo", .name = "stretch_act",
-     .run = [](T t) { stretch_highlighted(t.canvas, 0, 10); }, .keys = "Ctrl+Shift+Down"},
+     .run = [](T t) { stretch_selection(t.canvas, 0, 10); }, .keys = "Ctrl+Shift+Down"},
 };
 
 const Command& row_of(const QObject* item) { return COMMANDS[item->property("COMMAND").toInt()]; }

@@ -10,6 +10,7 @@
 #include "canvas/edits.h"
 #include "canvas/cancel.h"
 #include "canvas/interaction_state.h"
+#include "canvas/selection.h"
 #include "canvas/shape_drawing.h"
 #include "core/trace.h"
 
@@ -31,28 +32,37 @@ public:
     bool mergeWith(const QUndoCommand* other) override
     {
         const auto* next = static_cast<const DrawingStep*>(other);
-        if (next->tag_.figure != tag_.figure) return false;
+        if (next->tag_.figures != tag_.figures) return false;
         after_ = next->after_;
         setObsolete(same_drawing(before_, after_));
         return true;
     }
 
-    void undo() override { put_back(before_, "\nUndo."); }
+    void undo() override
+    {
+        selected_after_ = selection_now();
+        put_back(before_, tag_.selected_before, "\nUndo.");
+    }
     void redo() override
     {
-        if (pushed_) put_back(after_, "\nRedo.");
+        if (pushed_) put_back(after_, selected_after_, "\nRedo.");
         pushed_ = true;
     }
 
 private:
     // Restores, redraws and traces. Through the canvas's "objetos": once Exit has freed the list,
-    // nothing is restored.
-    void put_back(const DrawingState& state, const char* line)
+    // nothing is restored. A selection of several comes back with its figures; the change of one
+    // figure leaves none highlighted, as a redraw does.
+    void put_back(const DrawingState& state, const SelectionState& selected, const char* line)
     {
         ObjectList* list = canvas_list(canvas_);
         if (!list) return;
         put_back_drawing(list, state, renames_);
         redraw_all(canvas_, list);
+        if (selected.set.count() > 1) {
+            put_back_selection(selected);
+            draw_selection(canvas_, list);
+        }
         trace("%s", line);
     }
 
@@ -61,6 +71,7 @@ private:
     DrawingState after_;
     bool renames_;
     EditTag tag_;
+    SelectionState selected_after_;  // as it was when this step was last undone
     bool pushed_ = false;
 };
 

@@ -1,8 +1,8 @@
 #include "bench/bench_canvas.h"
 
 #include "canvas/canvas_context.h"
-#include "canvas/highlight.h"
 #include "canvas/interaction_state.h"
+#include "canvas/selection.h"
 #include "canvas/rubber_band.h"
 #include "canvas/shape_drawing.h"
 #include "toolkit/attributes.h"
@@ -30,6 +30,7 @@ struct Sequence {
 BenchCanvas::BenchCanvas(int width, int height)
 {
     reset_interaction_state();
+    forget_selection();
     widget = new CanvasWidget;
     widget->resize(width, height);
     widget->show();
@@ -48,6 +49,7 @@ BenchCanvas::~BenchCanvas()
     list_free(list);
     clear_functions();
     reset_interaction_state();
+    forget_selection();
 }
 
 void drain_events()

@@ -3,7 +3,7 @@
 #include "bench/bench_canvas.h"
 
 #include "canvas/canvas_context.h"
-#include "canvas/highlight.h"
+#include "canvas/selection.h"
 #include "canvas/rubber_band.h"
 #include "canvas/shape_drawing.h"
 #include "toolkit/canvas_widget.h"

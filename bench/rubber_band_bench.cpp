@@ -8,8 +8,8 @@
 
 #include "canvas/canvas_context.h"
 #include "canvas/creation_tools.h"
-#include "canvas/highlight.h"
 #include "canvas/rubber_band.h"
+#include "canvas/select_tool.h"
 #include "canvas/selection.h"
 #include "canvas/shape_drawing.h"
 #include "toolkit/callbacks.h"

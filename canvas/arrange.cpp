@@ -1,13 +1,13 @@
-// Keyboard work on the highlighted figure. Each command checks that no gesture owns the pointer,
-// changes the drawing through the door, then redraws it with the figure highlighted where it is now.
+// Keyboard work on the selection. Each command checks that no gesture owns the pointer, changes the
+// drawing through the door (which carries the selection along), then redraws it with the selection
+// highlighted where its figures are now.
 #include "canvas/arrange.h"
 
 #include "canvas/canvas_context.h"
 #include "canvas/canvas_messages.h"
 #include "canvas/edits.h"
 #include "canvas/gesture.h"
-#include "canvas/highlight.h"
-#include "canvas/interaction_state.h"
+#include "canvas/selection.h"
 #include "canvas/shape_drawing.h"
 #include "canvas/tool_table.h"
 #include "toolkit/canvas_widget.h"
@@ -15,6 +15,7 @@
 #include "toolkit/number_dialog.h"
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -24,83 +25,106 @@ namespace {
 constexpr int POINT_LIMIT = 16384;
 const char* const POINTS_TITLE = "Posicao e tamanho";
 
-// The list and the highlighted figure when the keys may work on it, else null.
-ObjectList* keyboard_list(CanvasWidget* canvas, int& figure)
+// The list when the keys may work on the selection (one figure at least, no gesture), else null.
+ObjectList* keyboard_list(CanvasWidget* canvas)
 {
     ObjectList* list = canvas_list(canvas);
-    if (!list || gesture_in_progress()) return nullptr;
-    figure = highlighted_figure(list);
-    return figure < 0 ? nullptr : list;
+    return list && !gesture_in_progress() && selection_size() > 0 ? list : nullptr;
 }
 
-int place_index(Place place, int i, int count)
+// The selected figures, each displaced by dx, dy screen pixels (y down), the first point kept when
+// stretching; the others as they are.
+ObjectList displaced_selection(const ObjectList* list, int dx, int dy, bool stretch)
 {
-    switch (place) {
-    case Place::Top: return count - 1;
-    case Place::Bottom: return 0;
-    case Place::Up: return std::min(i + 1, count - 1);
-    case Place::Down: return std::max(i - 1, 0);
-    }
-    return i;
+    ObjectList moved = *list;
+    for (int i : selected_places())
+        if (i < list_count(list)) moved.records[i] = shape_moved_by(list_get(list, i), dx, -int64_t{dy}, stretch);
+    return moved;
+}
+
+// The drawing order after place: the selected figures keep their order among themselves.
+std::vector<int> order_after(Place place, int count)
+{
+    std::vector<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
+    auto selected = [](int i) { return is_selected(i); };
+    if (place == Place::Top) std::stable_partition(order.begin(), order.end(), [&](int i) { return !selected(i); });
+    if (place == Place::Bottom) std::stable_partition(order.begin(), order.end(), selected);
+    // One place: each selected figure passes the next figure outside the selection, if any; a
+    // selected figure already against the end, or against other selected ones there, stays.
+    if (place == Place::Up)
+        for (int k = count - 2; k >= 0; --k)
+            if (selected(order[k]) && !selected(order[k + 1])) std::swap(order[k], order[k + 1]);
+    if (place == Place::Down)
+        for (int k = 1; k < count; ++k)
+            if (selected(order[k]) && !selected(order[k - 1])) std::swap(order[k], order[k - 1]);
+    return order;
 }
 
 }  // namespace
 
-int highlighted_figure(const ObjectList* list)
-{
-    return list && marked_index >= 0 && marked_index < list_count(list) ? marked_index : -1;
-}
-
-void show_highlighted(CanvasWidget* canvas, ObjectList* list, int i)
-{
-    redraw_all(canvas, list);
-    mark_shape(list, i, canvas);
-    if (i >= 0) highlight(canvas, list, i, COLOR_RED);
-}
-
-void highlight_next(CanvasWidget* canvas, int step)
+void step_selection(CanvasWidget* canvas, int step, bool add)
 {
     ObjectList* list = canvas_list(canvas);
     if (!list || gesture_in_progress() || list_count(list) == 0) return;
     const int n = list_count(list);
-    const int now = highlighted_figure(list);
-    const int next = now < 0 ? (step < 0 ? n - 1 : 0) : (now + step + n) % n;
-    mark_shape(list, next, canvas);
-    highlight(canvas, list, next, COLOR_RED);
+    const int now = focused_figure();
+    const int next = now < 0 || now >= n ? (step < 0 ? n - 1 : 0) : (now + step + n) % n;
+    if (!add) {
+        mark_shape(list, next, canvas);
+        highlight(canvas, list, next, COLOR_RED);
+        return;
+    }
+    FigureSet set = selected_figures();
+    set.set(next);
+    select_figures(canvas, list, set, next);
 }
 
-void delete_marked(CanvasWidget* canvas)
+void select_all(CanvasWidget* canvas)
 {
-    int i = -1;
-    ObjectList* list = keyboard_list(canvas, i);
+    ObjectList* list = canvas_list(canvas);
+    if (!list || gesture_in_progress() || list_count(list) == 0) return;
+    FigureSet all;
+    for (int i = 0; i < list_count(list); ++i) all.set(i);
+    select_figures(canvas, list, all, focused_figure());
+}
+
+void select_none(CanvasWidget* canvas)
+{
+    ObjectList* list = canvas_list(canvas);
+    if (!list || gesture_in_progress()) return;
+    select_figures(canvas, list, FigureSet(), -1);
+}
+
+void delete_selection(CanvasWidget* canvas)
+{
+    ObjectList* list = keyboard_list(canvas);
     if (!list) return;
-    delete_shape(list, i);
+    delete_shapes(list, selected_figures());
     redraw_all(canvas, list);
 }
 
-void nudge_highlighted(CanvasWidget* canvas, int dx, int dy)
+void nudge_selection(CanvasWidget* canvas, int dx, int dy)
 {
-    int i = -1;
-    ObjectList* list = keyboard_list(canvas, i);
+    ObjectList* list = keyboard_list(canvas);
     if (!list) return;
-    nudge_shape(list, i, shape_moved_by(list_get(list, i), dx, -int64_t{dy}));  // y grows upwards
-    show_highlighted(canvas, list, i);
+    rewrite_shapes(list, displaced_selection(list, dx, dy, false), selected_figures(), EditKind::Nudge);
+    redraw_keeping_selection(canvas, list);
 }
 
-void stretch_highlighted(CanvasWidget* canvas, int dx, int dy)
+void stretch_selection(CanvasWidget* canvas, int dx, int dy)
 {
-    int i = -1;
-    ObjectList* list = keyboard_list(canvas, i);
+    ObjectList* list = keyboard_list(canvas);
     if (!list) return;
-    stretch_shape(list, i, shape_moved_by(list_get(list, i), dx, -int64_t{dy}, true));
-    show_highlighted(canvas, list, i);
+    rewrite_shapes(list, displaced_selection(list, dx, dy, true), selected_figures(), EditKind::Stretch);
+    redraw_keeping_selection(canvas, list);
 }
 
-void type_points_of_highlighted(CanvasWidget* canvas)
+void type_points_of_selected(CanvasWidget* canvas)
 {
-    int i = -1;
-    ObjectList* list = keyboard_list(canvas, i);
-    if (!list) return;
+    ObjectList* list = keyboard_list(canvas);
+    if (!list || selection_size() != 1) return;
+    const int i = focused_figure();
     const ShapeRecord r = list_get(list, i);
     std::vector<int32_t*> points;
     ShapeRecord typed = r;
@@ -116,7 +140,7 @@ void type_points_of_highlighted(CanvasWidget* canvas)
     for (size_t k = 0; k < points.size(); ++k)
         if ((*values)[k] != fields[k].value) *points[k] = (*values)[k];
     replace_shape(list, i, typed);
-    show_highlighted(canvas, list, i);
+    redraw_keeping_selection(canvas, list);
 }
 
 void insert_at_centre(CanvasWidget* canvas)
@@ -134,16 +158,15 @@ void insert_at_centre(CanvasWidget* canvas)
         show_message(MESSAGE_TITLE, LIMIT_MESSAGE);
         return;
     }
-    show_highlighted(canvas, list, list_count(list) - 1);
+    redraw_all(canvas, list);
+    mark_shape(list, list_count(list) - 1, canvas);
+    highlight(canvas, list, list_count(list) - 1, COLOR_RED);
 }
 
-void reorder_highlighted(CanvasWidget* canvas, Place place)
+void reorder_selection(CanvasWidget* canvas, Place place)
 {
-    int i = -1;
-    ObjectList* list = keyboard_list(canvas, i);
+    ObjectList* list = keyboard_list(canvas);
     if (!list) return;
-    const int to = place_index(place, i, list_count(list));
-    if (to == i) return;
-    reorder_shape(list, i, to);
-    show_highlighted(canvas, list, to);
+    reorder_shapes(list, order_after(place, list_count(list)));
+    redraw_keeping_selection(canvas, list);
 }

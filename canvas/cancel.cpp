@@ -5,6 +5,7 @@
 #include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
+#include "canvas/select_tool.h"
 #include "canvas/selection.h"
 #include "canvas/shape_drawing.h"
 #include "core/trace.h"

@@ -6,9 +6,9 @@
 // changed them is done (a command may redraw, drop and restore the highlight on its way).
 #include "canvas/drawing_accessible.h"
 
-#include "canvas/arrange.h"
 #include "canvas/canvas_context.h"
 #include "canvas/edits.h"
+#include "canvas/selection.h"
 #include "core/hit_test.h"
 #include "core/shape_list.h"
 #include "toolkit/canvas_widget.h"
@@ -94,8 +94,8 @@ public:
         QAccessible::State s;
         s.focusable = s.selectable = true;
         const ObjectList* list = figures();
-        s.selected = list && highlighted_figure(list) == index_;
-        s.focused = s.selected && canvas_->hasFocus();
+        s.selected = list && is_selected(index_);
+        s.focused = list && focused_figure() == index_ && canvas_->hasFocus();
         return s;
     }
 
@@ -170,8 +170,8 @@ public:
 
     QAccessibleInterface* focusChild() const override
     {
-        const int i = highlighted_figure(canvas_list(canvas()));
-        return canvas()->hasFocus() && i >= 0 ? child(i) : QAccessibleWidget::focusChild();
+        const int i = focused_figure();
+        return canvas()->hasFocus() && i >= 0 && i < childCount() ? child(i) : QAccessibleWidget::focusChild();
     }
 
     // Asks for tell_changes once the event in hand is done; asking again meanwhile adds nothing.
@@ -216,7 +216,8 @@ private:
         if (!QAccessible::isActive()) return;
         const ObjectList* list = canvas_list(canvas());
         std::vector<ShapeRecord> was = std::exchange(told_, records_of(list));
-        const int highlight_was = std::exchange(told_highlight_, highlighted_figure(list));
+        const FigureSet selection_was = std::exchange(told_selection_, selected_figures());
+        const int focus_was = std::exchange(told_focus_, focused_figure());
         const int before = int(was.size()), after = int(told_.size());
         for (int i = after; i < before; ++i) forget_child(i);
         for (int i = 0; i < std::min(before, after); ++i) {
@@ -226,22 +227,32 @@ private:
             send(QAccessible::DescriptionChanged, i);
         }
         for (int i = before; i < after; ++i) send(QAccessible::ObjectCreated, i);
-        if (told_highlight_ != highlight_was) tell_highlight(highlight_was, told_highlight_, after);
+        tell_selection(selection_was, after);
+        if (told_focus_ != focus_was && (told_focus_ >= 0 || canvas()->hasFocus())) send(QAccessible::Focus, told_focus_);
     }
 
-    // The old place is no longer selected; the new one is, and takes the focus, or with none
-    // highlighted the drawing area takes it back. Qt's AT-SPI bridge turns the selection events
-    // into the "selected" state changes that a screen reader's cache of states needs.
-    void tell_highlight(int was, int now, int count)
+    // Each figure that left or joined the selection, so a screen reader's cache of "selected"
+    // states follows (Qt's AT-SPI bridge turns these into state changes); more than a few at once
+    // (Ctrl+A over 200) are one event of the drawing area, which has the reader ask again.
+    void tell_selection(const FigureSet& was, int count)
     {
-        if (was >= 0 && was < count) send(QAccessible::SelectionRemove, was);
-        if (now >= 0) send(QAccessible::SelectionAdd, now);
-        if (now >= 0 || canvas()->hasFocus()) send(QAccessible::Focus, now);
+        const FigureSet changed = was ^ told_selection_;
+        if (changed.count() > MANY_AT_ONCE) {
+            send(QAccessible::SelectionWithin, -1);
+            return;
+        }
+        for (int i = 0; i < count; ++i) {
+            if (!changed[i]) continue;
+            send(told_selection_[i] ? QAccessible::SelectionAdd : QAccessible::SelectionRemove, i);
+        }
     }
+
+    static constexpr size_t MANY_AT_ONCE = 4;
 
     mutable std::vector<QAccessible::Id> made_;  // each place's child interface made so far, 0 for none
     std::vector<ShapeRecord> told_;              // the figures as they were last told
-    int told_highlight_ = -1;                    // and the highlighted one (-1: none, or not yet told)
+    FigureSet told_selection_;                   // and the selected ones
+    int told_focus_ = -1;                        // and the focused one (-1: none, or not yet told)
     bool told_pending_ = false;                  // a tell_changes is on its way
 };
 
@@ -266,4 +277,6 @@ void follow_drawing_for_assistive_technology(CanvasWidget* canvas)
 {
     const int id = watch_drawing([canvas](const ObjectList&, const std::string&, bool) { accessible_drawing_changed(canvas); });
     QObject::connect(canvas, &QObject::destroyed, [id] { stop_watching(id); });
+    QPointer<CanvasWidget> area(canvas);
+    watch_selection([area] { accessible_drawing_changed(area); });
 }

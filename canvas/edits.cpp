@@ -44,9 +44,10 @@ void tell_watchers(const ObjectList* list)
 // Runs one change of the drawing and reports it when it changed anything: the figures, the file
 // name, or what the file is known to hold (an Open of the file the drawing already shows).
 template <class Change>
-auto edit(ObjectList* list, Change change, const EditTag& tag = {})
+auto edit(ObjectList* list, Change change, EditTag tag = {})
 {
     if (!listener() && watchers().empty()) return change();
+    tag.selected_before = selection_now();
     const DrawingState before = current_drawing(list);
     const bool was_stored = drawing_in_its_file(list);
     auto result = change();
@@ -64,13 +65,14 @@ void restore_figures(ObjectList* list, const ObjectList& figures)
     list->count = n;
 }
 
-// A key's rewrite of figure i, tagged so a run of the same key's rewrites is one undo step.
-void rewrite_by_key(ObjectList* list, int i, ShapeRecord r, EditKind kind)
+// Where each of count figures goes when those of which are removed: -1 for them, the rest closing up.
+std::vector<int> kept_without(int count, const FigureSet& which)
 {
-    edit(list, [&] {
-        list->records[i] = r;
-        return 0;
-    }, {kind, i});
+    std::vector<int> kept(count, -1);
+    int n = 0;
+    for (int i = 0; i < count; ++i)
+        if (!which[i]) kept[i] = n++;
+    return kept;
 }
 
 }  // namespace
@@ -135,8 +137,23 @@ void replace_shape(ObjectList* list, int i, ShapeRecord r)
 
 void delete_shape(ObjectList* list, int i)
 {
+    if (i < 0 || i >= list_count(list)) return;
     edit(list, [&] {
+        const std::vector<int> kept = kept_without(list_count(list), FigureSet().set(i));
         list_delete(list, i);
+        selection_follows(kept);
+        return 0;
+    });
+}
+
+void delete_shapes(ObjectList* list, const FigureSet& which)
+{
+    edit(list, [&] {
+        const std::vector<int> kept = kept_without(list_count(list), which);
+        for (int i = 0; i < int(kept.size()); ++i)
+            if (kept[i] >= 0) list->records[kept[i]] = list->records[i];
+        list->count = int(std::count_if(kept.begin(), kept.end(), [](int k) { return k >= 0; }));
+        selection_follows(kept);
         return 0;
     });
 }
@@ -180,16 +197,26 @@ int insert_shapes(ObjectList* list, const ShapeRecord* records, int n)
     });
 }
 
-void nudge_shape(ObjectList* list, int i, ShapeRecord r) { rewrite_by_key(list, i, r, EditKind::Nudge); }
-
-void stretch_shape(ObjectList* list, int i, ShapeRecord r) { rewrite_by_key(list, i, r, EditKind::Stretch); }
-
-void reorder_shape(ObjectList* list, int from, int to)
+void rewrite_shapes(ObjectList* list, const ObjectList& figures, const FigureSet& which, EditKind kind)
 {
+    if (list_count(&figures) != list_count(list)) return;
     edit(list, [&] {
-        ShapeRecord* slots = list->records;
-        if (from < to) std::rotate(slots + from, slots + from + 1, slots + to + 1);
-        else std::rotate(slots + to, slots + from, slots + from + 1);
+        std::copy(figures.records, figures.records + list_count(list), list->records);
+        return 0;
+    }, {.kind = kind, .figures = which});
+}
+
+void reorder_shapes(ObjectList* list, const std::vector<int>& order)
+{
+    if (std::ssize(order) != list_count(list)) return;
+    edit(list, [&] {
+        const ObjectList was = *list;
+        std::vector<int> kept(order.size(), -1);
+        for (size_t k = 0; k < order.size(); ++k) {
+            list->records[k] = was.records[order[k]];
+            kept[order[k]] = int(k);
+        }
+        selection_follows(kept);
         return 0;
     });
 }

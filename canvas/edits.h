@@ -7,10 +7,12 @@
 // its file. The list operations below these do the work.
 #pragma once
 
+#include "canvas/selection.h"
 #include "core/shape_list.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // The current file's name before one is chosen.
 inline const char* const NO_FILE_NAME = " ";
@@ -24,12 +26,14 @@ struct DrawingState {
 bool same_drawing(const DrawingState& a, const DrawingState& b);
 
 // What a change was, beyond its before and after: an arrow key's nudge (or a Ctrl+arrow's
-// stretch) of one figure may join the nudges (stretches) of that figure just before it into one
-// undo step; every other change stands alone.
+// stretch) of some figures may join the nudges (stretches) of the same figures just before it into
+// one undo step; every other change stands alone. The selection before the change goes with it,
+// for undo to bring back.
 enum class EditKind { Change, Nudge, Stretch };
 struct EditTag {
     EditKind kind = EditKind::Change;
-    int figure = -1;  // the figure a nudge or stretch changed
+    FigureSet figures;                // the figures a nudge or stretch changed
+    SelectionState selected_before;   // filled in by the door
 };
 
 using EditListener =
@@ -59,8 +63,9 @@ int insert_ellipse(ObjectList* list, int xa, int ya, int xb, int yb);
 int insert_triangle(ObjectList* list, int xa, int ya, int xb, int yb, int xc, int yc);
 // Rewrite figure i (a move or a stretch).
 void replace_shape(ObjectList* list, int i, ShapeRecord r);
-// Remove figure i, keeping the order of the others.
+// Remove figure i (or the figures of which), keeping the order of the others.
 void delete_shape(ObjectList* list, int i);
+void delete_shapes(ObjectList* list, const FigureSet& which);
 // New: no figures and no file name.
 void new_drawing(ObjectList* list);
 // Open: the figures of file name, which becomes the current file; -1 and no change on failure.
@@ -72,11 +77,11 @@ bool save_drawing(const ObjectList* list, const std::string& name);
 // Append n figures on top, in their order, with no trace line; 0 and no change when they do not
 // all fit.
 int insert_shapes(ObjectList* list, const ShapeRecord* records, int n);
-// Rewrite figure i as an arrow key's nudge or a Ctrl+arrow's stretch (tagged, see EditTag).
-void nudge_shape(ObjectList* list, int i, ShapeRecord r);
-void stretch_shape(ObjectList* list, int i, ShapeRecord r);
-// Move figure from to slot to (0 is the bottom), keeping the order of the others.
-void reorder_shape(ObjectList* list, int from, int to);
+// Rewrite the figures of which as figures holds them (the same count), as one change of kind:
+// a drag of several, or an arrow key's nudge or a Ctrl+arrow's stretch (see EditTag).
+void rewrite_shapes(ObjectList* list, const ObjectList& figures, const FigureSet& which, EditKind kind);
+// Put the figures in a new order: slot k (0 is the bottom) takes the figure that was at order[k].
+void reorder_shapes(ObjectList* list, const std::vector<int>& order);
 
 // A drawing brought back from a recovery copy: its figures and the file they belong to.
 void recover_drawing(ObjectList* list, const DrawingState& state);

@@ -16,10 +16,10 @@ void draw_form(DrawSurface& s, Primitive kind, const int64_t* f)
     }
 }
 
-void draw_record(DrawSurface& s, ShapeRecord r)
+void draw_record(DrawSurface& s, ShapeRecord r, WriteMode mode)
 {
     int64_t form[4];
-    surface_write_mode(s, WriteMode::Replace);
+    surface_write_mode(s, mode);
     switch (shape_type(r)) {
     case SHAPE_RECT:
         rect_form(form, shape_x1(r), shape_y1(r), shape_x2(r), shape_y2(r));

@@ -1,11 +1,12 @@
 // Copy, Cut, Paste and Duplicate on the drawing; the clipboard's forms are app/clipboard's.
 #include "canvas/figure_transfer.h"
 
-#include "canvas/arrange.h"
 #include "canvas/canvas_context.h"
 #include "canvas/canvas_messages.h"
 #include "canvas/edits.h"
 #include "canvas/gesture.h"
+#include "canvas/selection.h"
+#include "canvas/shape_drawing.h"
 #include "core/shape_file.h"
 #include "toolkit/dialogs.h"
 
@@ -16,24 +17,16 @@ ObjectList figures_to_copy(CanvasWidget* canvas)
     ObjectList figures{};
     const ObjectList* list = canvas_list(canvas);
     if (!list || gesture_in_progress()) return figures;
-    const int i = highlighted_figure(list);
-    if (i < 0) return *list;
-    figures.records[0] = list_get(list, i);
-    figures.count = 1;
-    return figures;
+    return selection_size() > 0 ? selected_records(list) : *list;
 }
 
-ObjectList cut_highlighted(CanvasWidget* canvas)
+ObjectList cut_selection(CanvasWidget* canvas)
 {
-    ObjectList figures{};
     ObjectList* list = canvas_list(canvas);
-    if (!list || gesture_in_progress()) return figures;
-    const int i = highlighted_figure(list);
-    if (i < 0) return figures;
-    figures.records[0] = list_get(list, i);
-    figures.count = 1;
-    delete_shape(list, i);
-    show_highlighted(canvas, list, -1);
+    if (!list || gesture_in_progress() || selection_size() == 0) return {};
+    const ObjectList figures = selected_records(list);
+    delete_shapes(list, selected_figures());
+    redraw_all(canvas, list);
     return figures;
 }
 
@@ -69,6 +62,9 @@ bool paste_figures(CanvasWidget* canvas, const ObjectList& figures)
         show_message(MESSAGE_TITLE, LIMIT_MESSAGE);
         return false;
     }
-    show_highlighted(canvas, list, n == 1 ? list_count(list) - 1 : -1);
+    redraw_all(canvas, list);
+    FigureSet pasted;
+    for (int i = list_count(list) - n; i < list_count(list); ++i) pasted.set(i);
+    select_figures(canvas, list, pasted, list_count(list) - 1);
     return true;
 }

@@ -9,8 +9,6 @@ int grabbed_index = 0;
 int marked_index = -1;
 int selected_index = 0;
 
-void forget_mark() { marked_index = selected_index = -1; }
-
 void reset_interaction_state()
 {
     anchor_x = anchor_y = 0;

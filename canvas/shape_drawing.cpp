@@ -2,9 +2,8 @@
 #include "canvas/shape_drawing.h"
 
 #include "canvas/canvas_context.h"
-#include "canvas/drawing_accessible.h"
-#include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
+#include "canvas/selection.h"
 
 void draw_shape(CanvasWidget* canvas, ShapeRecord r)
 {
@@ -27,11 +26,18 @@ void draw_shape_rubber(CanvasWidget* canvas, int type, int x1, int x2, int x3, i
 
 int redraw_all(CanvasWidget* canvas, ObjectList* list)
 {
-    forget_mark();  // the highlight goes with the clearing
-    accessible_drawing_changed(canvas);
+    forget_selection();  // the highlight goes with the clearing
     if (CanvasContext* ctx = active_context(canvas)) {
         draw_list(ctx->surface, list);
         forget_rubber(ctx);
     }
     return list ? list_count(list) : 0;
+}
+
+void redraw_keeping_selection(CanvasWidget* canvas, ObjectList* list)
+{
+    const SelectionState kept = selection_now();
+    redraw_all(canvas, list);
+    put_back_selection(kept);
+    draw_selection(canvas, list);
 }

@@ -3,6 +3,7 @@
 #include "canvas/tool_table.h"
 
 #include "canvas/creation_tools.h"
+#include "canvas/select_tool.h"
 #include "canvas/selection.h"
 #include "canvas/tool_images.h"
 #include "core/trace.h"

@@ -6,9 +6,9 @@
 // Start reading at LLVMFuzzerTestOneInput at the bottom.
 #include "canvas/canvas_context.h"
 #include "fuzz/fuzz_support.h"
-#include "canvas/highlight.h"
 #include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
+#include "canvas/select_tool.h"
 #include "canvas/selection.h"
 #include "canvas/shape_drawing.h"
 #include "core/hit_test.h"
@@ -216,6 +216,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzWorld& w = world();
     reset_interaction_state();
+    forget_selection();
     write_scratch_file(w.path, data, size);
     const int n = list_read_file(w.path, w.list);
     check_read(w.list, data, size, n);

@@ -5,7 +5,7 @@
 
 #include "canvas/canvas_context.h"
 #include "canvas/canvas_messages.h"
-#include "canvas/highlight.h"
+#include "canvas/selection.h"
 #include "canvas/interaction_state.h"
 #include "canvas/shape_drawing.h"
 #include "toolkit/canvas_widget.h"

@@ -7,7 +7,7 @@
 #include "app/system_clipboard.h"
 #include "app/messages.h"
 #include "canvas/canvas_context.h"
-#include "canvas/highlight.h"
+#include "canvas/selection.h"
 #include "canvas/tool_table.h"
 #include "canvas/edits.h"
 #include "canvas/interaction_state.h"

@@ -3,8 +3,8 @@
 #include "app/recovery_copy.h"
 #include "canvas/canvas_context.h"
 #include "canvas/figure_raster.h"
-#include "canvas/highlight.h"
 #include "canvas/interaction_state.h"
+#include "canvas/selection.h"
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
 
@@ -19,6 +19,7 @@ void EditorTest::SetUp()
     state_home = std::make_unique<TempDir>();
     setenv("XDG_STATE_HOME", state_home->path().c_str(), 1);
     reset_interaction_state();
+    forget_selection();
     set_question_handler([this](const std::string&, const std::string& text) {
         questions.push_back(text);
         if (question_answers.empty()) return false;
@@ -53,6 +54,7 @@ void EditorTest::TearDown()
     set_file_dialog_handler({});
     set_question_handler({});
     reset_interaction_state();
+    forget_selection();
 }
 
 void EditorTest::restart()
@@ -64,6 +66,7 @@ void EditorTest::restart()
     list_free(list);
     clear_functions();
     reset_interaction_state();
+    forget_selection();
     ASSERT_TRUE(start_editor(w));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.dialog));
     settle();

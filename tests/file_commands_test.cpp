@@ -6,7 +6,7 @@
 
 #include "app/file_commands.h"
 #include "canvas/canvas_context.h"
-#include "canvas/highlight.h"
+#include "canvas/selection.h"
 #include "canvas/edits.h"
 #include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"

@@ -70,6 +70,7 @@ void CanvasWidget::deliver_resize()
 void CanvasWidget::deliver_button(QMouseEvent* event, int pressed)
 {
     QPointF p = event->position();
+    shift_ = event->modifiers().testFlag(Qt::ShiftModifier);
     if (ButtonFn fn = find_button(get_name_attribute(this, "BUTTON_CB")))
         fn(this, button_code(event->button()), pressed, qFloor(p.x()), qFloor(p.y()));
 }

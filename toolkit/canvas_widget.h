@@ -24,6 +24,8 @@ public:
     // The buttons held now end without their releases reaching the callbacks (a gesture the
     // user abandoned must not be committed by its release).
     void forget_presses() { pressed_ = Qt::NoButton; }
+    // Whether Shift was held with the last button event (a button callback carries no keys).
+    bool shift_held() const { return shift_; }
     // The region the last drawing asked the screen to update (tests read it).
     QRect last_update_rect() const { return last_update_; }
 
@@ -51,6 +53,7 @@ private:
     Qt::MouseButtons pressed_;  // buttons pressed on the canvas and not yet released
     QRegion own_dirty_;        // changed by the editor's drawing, not yet on screen
     QRect last_update_;
+    bool shift_ = false;
     bool live_ = false;        // the event loop has run once: callbacks are registered by now
     bool resize_pending_ = false;
     bool repaint_owed_ = false;  // shown or resized: the next paint is the window system's
