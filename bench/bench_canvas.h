@@ -40,3 +40,4 @@ void register_redraw_benchmarks();
 void register_list_benchmarks();
 void register_undo_benchmarks();
 void register_recovery_benchmarks();
+void register_selection_benchmarks();

@@ -19,6 +19,7 @@ int main(int argc, char** argv)
     register_list_benchmarks();
     register_undo_benchmarks();
     register_recovery_benchmarks();
+    register_selection_benchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -402,6 +402,14 @@ TEST_F(EditCommandsTest, ReturnMakesAFigureOfTheChosenKindAtTheCentre)
     key(Qt::Key_Return);
     EXPECT_EQ(list_count(w.list), LIST_CAPACITY);
     EXPECT_EQ(messages, std::vector<std::string>{LIMIT_MESSAGE});
+    // Return in the middle of a drag makes nothing; the drag's own release makes its figure.
+    load(ObjectList{});
+    press(Qt::LeftButton, 40, 40);
+    move(80, 90);
+    key(Qt::Key_Return);
+    EXPECT_EQ(list_count(w.list), 0);
+    release(Qt::LeftButton, 80, 90);
+    EXPECT_EQ(list_count(w.list), 1);
 }
 
 // Guards: "Posicao e tamanho" showing other values than the file's (or a triangle's third point
@@ -455,4 +463,105 @@ TEST_F(EditCommandsTest, PointsTypedInThroughTheRealDialog)
         EXPECT_EQ(records_of(w.list), records_of(ObjectList{{c.after}, 1}));
         EXPECT_EQ(w.history->count(), steps + (c.after == c.figure ? 0 : 1));
     }
+}
+
+// Guards: a gesture or key that selects other figures than it says, leaves a selected figure out
+// of a command (a Delete, a move, a reorder of only the focused one), shifts the order of the
+// figures it keeps, or takes more undo steps than one.
+TEST_F(EditCommandsTest, GesturesAndKeysOnASelectionOfSeveral)
+{
+    // A, B and C side by side near the bottom; their centres on the screen, y down.
+    const ObjectList start = rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {90, 10, 110, 30}});
+    const QPoint a(20, 233), b(60, 233), c(100, 233);
+    const auto shift_click = [&](QPoint p) { click(Qt::LeftButton, p.x(), p.y(), Qt::ShiftModifier); };
+    const auto band = [&](int x1, int y1, int x2, int y2, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        press(Qt::LeftButton, x1, y1, mods);
+        move((x1 + x2) / 2, (y1 + y2) / 2);
+        move(x2, y2);
+        release(Qt::LeftButton, x2, y2, mods);
+    };
+    const auto a_and_c = [&] { click(Qt::LeftButton, a.x(), a.y()); shift_click(c); };
+    const auto all = [&] { key(Qt::Key_A, Qt::ControlModifier); };
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+        const char* selected;  // one character per figure, in drawing order
+        ObjectList records;
+        int steps;
+    };
+    const std::vector<Case> cases = {
+        {"Shift+click adds", a_and_c, "101", start, 0},
+        {"Shift+click takes out", [&] { a_and_c(); shift_click(a); }, "001", start, 0},
+        {"a band takes what lies wholly inside", [&] { band(5, 200, 75, 250); }, "110", start, 0},
+        {"a band that cuts a figure leaves it", [&] { band(5, 200, 25, 250); }, "000", start, 0},
+        {"a click on empty canvas is no band", [&] { all(); band(300, 100, 302, 102); }, "000", start, 0},
+        {"Shift with a band adds", [&] { click(Qt::LeftButton, c.x(), c.y()); band(5, 200, 35, 250, Qt::ShiftModifier); },
+         "101", start, 0},
+        {"Ctrl+A", all, "111", start, 0},
+        {"Esc drops it", [&] { all(); key(Qt::Key_Escape); }, "000", start, 0},
+        {"Ctrl+Tab adds the next one down", [&] { key(Qt::Key_Tab); key(Qt::Key_Tab, Qt::ControlModifier); }, "011",
+         start, 0},
+        {"a drag of one of them moves all", [&] { all(); drag(Qt::LeftButton, b.x(), b.y(), b.x() + 10, b.y() - 10); },
+         "111", rects({{20, 20, 40, 40}, {60, 20, 80, 40}, {100, 20, 120, 40}}), 1},
+        {"an arrow moves all", [&] { a_and_c(); key(Qt::Key_Right); key(Qt::Key_Right); }, "101",
+         rects({{12, 10, 32, 30}, {50, 10, 70, 30}, {92, 10, 112, 30}}), 1},
+        {"Ctrl+arrow stretches each", [&] { a_and_c(); key(Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier); },
+         "101", rects({{10, 10, 30, 40}, {50, 10, 70, 30}, {90, 10, 110, 40}}), 1},
+        {"Delete removes all", [&] { a_and_c(); key(Qt::Key_Delete); }, "0", rects({{50, 10, 70, 30}}), 1},
+        {"Cut removes all", [&] { a_and_c(); key(Qt::Key_X, Qt::ControlModifier); }, "0", rects({{50, 10, 70, 30}}), 1},
+        {"Home keeps their order on top", [&] { a_and_c(); key(Qt::Key_Home); }, "011",
+         rects({{50, 10, 70, 30}, {10, 10, 30, 30}, {90, 10, 110, 30}}), 1},
+        {"End keeps their order at the bottom", [&] { click(Qt::LeftButton, b.x(), b.y()); shift_click(c); key(Qt::Key_End); },
+         "110", rects({{50, 10, 70, 30}, {90, 10, 110, 30}, {10, 10, 30, 30}}), 1},
+        {"Page Up passes each over the next one outside", [&] { click(Qt::LeftButton, a.x(), a.y()); shift_click(b); key(Qt::Key_PageUp); },
+         "011", rects({{90, 10, 110, 30}, {10, 10, 30, 30}, {50, 10, 70, 30}}), 1},
+        {"Page Down with the bottom ones changes nothing", [&] { click(Qt::LeftButton, a.x(), a.y()); shift_click(b); key(Qt::Key_PageDown); },
+         "110", start, 0},
+        {"a right drag stretches only its figure", [&] { all(); drag(Qt::RightButton, b.x(), b.y(), b.x() + 5, b.y()); },
+         "010", rects({{10, 10, 30, 30}, {50, 10, 75, 30}, {90, 10, 110, 30}}), 1},
+        {"Duplicate selects the copies", [&] { a_and_c(); key(Qt::Key_D, Qt::ControlModifier); }, "00011",
+         rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {90, 10, 110, 30}, {20, 0, 40, 20}, {100, 0, 120, 20}}), 1},
+        {"Copy takes them in drawing order", [&] { shift_click(c); shift_click(a); key(Qt::Key_C, Qt::ControlModifier); key(Qt::Key_V, Qt::ControlModifier); },
+         "00011", rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {90, 10, 110, 30}, {20, 0, 40, 20}, {100, 0, 120, 20}}), 1},
+        {"Undo brings a selection of several back", [&] { a_and_c(); key(Qt::Key_Right); key(Qt::Key_Escape); key(Qt::Key_Z, Qt::ControlModifier); },
+         "101", start, 0},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        load(start);
+        choose(w.toggles[TOOL_SEL]);
+        const int base = w.history->index();
+        k.act();
+        std::string selected;
+        for (int i = 0; i < list_count(w.list); ++i) selected += is_selected(i) ? '1' : '0';
+        EXPECT_EQ(selected, k.selected);
+        EXPECT_EQ(records_of(w.list), records_of(k.records));
+        EXPECT_EQ(w.history->index() - base, k.steps);
+        // The selected figures and only they are red, where they are now.
+        EXPECT_EQ(count_pixels(image(), COLOR_RED) + count_pixels(image(), COLOR_BLUE) > 0, selection_size() > 0);
+        EXPECT_TRUE(without_highlight(image()) == redrawn_image());
+    }
+}
+
+// Guards: one of the sixteen arrow keys moving or stretching by another step or the other way
+// (Ctrl+Shift+Left stretching 1 pixel, say).
+TEST_F(EditCommandsTest, EachOfTheSixteenArrowKeysMovesOrStretchesByItsStep)
+{
+    const ObjectList start = rects({{100, 100, 140, 130}});
+    const struct { Qt::Key key; int dx, dy; } arrows[] = {
+        {Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, 1}, {Qt::Key_Down, 0, -1}};
+    for (const auto& arrow : arrows)
+        for (Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier),
+                                           Qt::KeyboardModifiers(Qt::ControlModifier),
+                                           Qt::ControlModifier | Qt::ShiftModifier}) {
+            const int step = mods & Qt::ShiftModifier ? 10 : 1;
+            const int dx = arrow.dx * step, dy = arrow.dy * step;  // y upwards, as the record holds it
+            const bool stretch = mods & Qt::ControlModifier;
+            SCOPED_TRACE(QKeySequence(int(mods) | arrow.key).toString().toStdString());
+            load(start);
+            key(Qt::Key_Tab);
+            key(arrow.key, mods);
+            const ObjectList expected = rects({{stretch ? 100 : 100 + dx, stretch ? 100 : 100 + dy, 140 + dx, 130 + dy}});
+            EXPECT_EQ(records_of(w.list), records_of(expected));
+        }
 }

@@ -77,14 +77,14 @@ void EditorTest::settle()
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
 
-void EditorTest::press(int button, int x, int y)
+void EditorTest::press(int button, int x, int y, Qt::KeyboardModifiers mods)
 {
-    QTest::mousePress(w.canvas, static_cast<Qt::MouseButton>(button), Qt::NoModifier, QPoint(x, y));
+    QTest::mousePress(w.canvas, static_cast<Qt::MouseButton>(button), mods, QPoint(x, y));
 }
 
-void EditorTest::release(int button, int x, int y)
+void EditorTest::release(int button, int x, int y, Qt::KeyboardModifiers mods)
 {
-    QTest::mouseRelease(w.canvas, static_cast<Qt::MouseButton>(button), Qt::NoModifier, QPoint(x, y));
+    QTest::mouseRelease(w.canvas, static_cast<Qt::MouseButton>(button), mods, QPoint(x, y));
 }
 
 // A move event of its own rather than QTest's, which moves the cursor instead when no button is
@@ -147,4 +147,14 @@ void EditorTest::draw_rect(int x1, int y1, int x2, int y2)
 {
     choose(w.toggles[TOOL_RECT]);
     drag(Qt::LeftButton, x1, y1, x2, y2);
+}
+
+QImage without_highlight(QImage image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            QRgb c = image.pixel(x, y) & 0xFFFFFF;
+            if (c == 0xFF0000 || c == 0x0000FF) image.setPixel(x, y, 0xFF000000);
+        }
+    return image;
 }

@@ -24,11 +24,15 @@ protected:
     static void settle();
 
     // Pointer events through the canvas's real event handlers, at toolkit coordinates (y down).
-    void press(int button, int x, int y);
-    void release(int button, int x, int y);
+    void press(int button, int x, int y, Qt::KeyboardModifiers mods = Qt::NoModifier);
+    void release(int button, int x, int y, Qt::KeyboardModifiers mods = Qt::NoModifier);
     void move(int x, int y);
     void drag(int button, int x1, int y1, int x2, int y2);  // press, a few moves, release
-    void click(int button, int x, int y) { press(button, x, y); release(button, x, y); }
+    void click(int button, int x, int y, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        press(button, x, y, mods);
+        release(button, x, y, mods);
+    }
     // A real click on a tool toggle.
     void choose(QToolButton* toggle);
     // A key pressed and released on the window, made active first (keys reach only it then).
@@ -58,3 +62,5 @@ protected:
 // Pixels of the image with exactly this colour.
 int count_pixels(const QImage& image, uint32_t rgb);
 int count_non_white(const QImage& image);
+// Highlighted figures are the only colour allowed on the canvas; as black they are the drawing.
+QImage without_highlight(QImage image);

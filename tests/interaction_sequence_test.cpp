@@ -33,16 +33,6 @@ namespace {
 // A canvas-filling rectangle: any code that reads a slot at or past count draws or picks it.
 constexpr ShapeRecord POISON{SHAPE_RECT, -100000, 100000, -1, -100000, 100000, -1};
 
-// Highlighted figures are the only colour allowed on the canvas; as black they are the drawing.
-QImage without_highlight(QImage image)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            QRgb c = image.pixel(x, y) & 0xFFFFFF;
-            if (c == 0xFF0000 || c == 0x0000FF) image.setPixel(x, y, 0xFF000000);
-        }
-    return image;
-}
 
 }  // namespace
 

@@ -205,6 +205,9 @@ TEST_F(RecoveryCopyTest, TheRecoveredCopyIsTheEditorsOwnAndNaoRemovesIt)
     restart();
     ASSERT_EQ(figures(), 1);
     ASSERT_EQ(copies().size(), 1u);
+    // Held by this editor: another one started now is not offered it.
+    const QString lock = QString::fromStdString(copies()[0].edt).replace(".edt", ".lock");
+    EXPECT_FALSE(QLockFile(lock).tryLock(0)) << lock.toStdString();
     draw_rect(70, 10, 120, 50);
     const std::vector<Copy> own = copies();
     ASSERT_EQ(own.size(), 1u);
@@ -389,6 +392,9 @@ TEST_F(RecoveryCopyTest, OpenAndSaveTellTheWatchersOnceThatTheDrawingIsStored)
         {[&] { open(file("b.edt")); }, {true}},
         {[&] { open(file("b.edt")); }, {}},  // the file the drawing already shows: nothing changed
         {[&] { save_as(file("a.edt")); }, {true}},
+        // The file rewritten behind the editor with what it shows: only the stored state changes.
+        {[&] { draw_rect(130, 10, 150, 50); list_write_file(file("a.edt"), w.list); told.clear(); open(file("a.edt")); },
+         {true}},
     };
     for (const auto& [command, expected] : cases) {
         told.clear();

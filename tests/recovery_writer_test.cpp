@@ -120,3 +120,23 @@ TEST(RecoveryWriter, AFailingFolderIsSaidOnceAndLaterChangesAreStillTried)
     ObjectList read{};
     EXPECT_EQ(list_read_file(gone + "/c.edt", &read), 4);
 }
+
+// Guards: a note naming as what the copy held figures whose copy was never written.
+TEST(RecoveryWriter, ANoteNamesOnlyFiguresTheCopyGot)
+{
+    TempDir dir;
+    const std::string copy = dir.file("c.edt"), note = dir.file("c.note");
+    std::filesystem::create_directory(copy);  // the copy's write fails, the note's does not
+    testing::internal::CaptureStderr();
+    RecoveryWriter writer(copy, note, plain_save);
+    writer.keep(rects(1), " ");
+    ASSERT_TRUE(writer.wait_done(std::chrono::seconds(5)));
+    std::filesystem::remove(copy);
+    writer.keep(rects(2), " ");
+    ASSERT_TRUE(writer.wait_done(std::chrono::seconds(5)));
+    testing::internal::GetCapturedStderr();
+    const std::optional<RecoveryNote> said = decode_recovery_note(read_all(note));
+    ASSERT_TRUE(said);
+    EXPECT_EQ(said->current.hash, records_hash(rects(2)));
+    EXPECT_EQ(said->previous.hash, records_hash(rects(2)));  // the copy held nothing before
+}

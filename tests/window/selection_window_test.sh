@@ -1,6 +1,8 @@
 # Selecting with real pointer events: of two overlapping rectangles the top one is moved by a left
 # drag (red), stretched by a right drag (blue) and deleted by a click of the delete tool, and the
-# screen shows each figure only where its record now puts it.
+# screen shows each figure only where its record now puts it. Between, Shift+click adds the other
+# one to the selection, and a band over both selects both: its pixels come back, and the trace
+# holds only the pointer's own lines.
 source "$WINDOW_TESTS/lib.sh"
 
 colours_are() {  # RRGGBB x y ...: every canvas point (toolkit coordinates) shows that colour
@@ -47,6 +49,19 @@ expect_colour "stretched rectangle not highlighted blue at its new size" 0000FF 
   200 130 320 180 320 155 260 180 260 130 200 155
 expect_colour "stretched rectangle left its old edges" FFFFFF 300 160 250 190 300 190
 expect_colour "the rectangle underneath changed" 000000 "${A_OUTLINE[@]}"
+
+xdotool keydown shift; click_canvas 1 70 60; xdotool keyup shift
+settle_at 13 6
+expect_colour "Shift+click did not add the rectangle underneath in red" FF0000 "${A_OUTLINE[@]}"
+expect_colour "Shift+click changed the stretched one" 0000FF 200 130 320 180 260 130
+
+before=$(trace_size)
+drag_canvas 1 20 10 400 240  # a band from empty canvas over both
+settle_at 15 7
+expect_colour "the band did not select both" FF0000 "${A_OUTLINE[@]}" 200 130 320 180 260 130
+expect_colour "the band left pixels behind" FFFFFF 20 10 400 10 20 240 400 240 210 10 400 120
+pointer_only=$(trace_since "$before" | sed -E 's/<-?[0-9]+,-?[0-9]+>//g')
+[ -z "$pointer_only" ] || fail "the band traced more than the pointer: $pointer_only"
 
 click_tool del
 wait_trace $'\nExclus'
