@@ -40,7 +40,7 @@ struct MainWindow {
     QAction* item_raise = nullptr;
     QAction* item_lower = nullptr;
     QAction* item_select_all = nullptr;  // "Selecionar tudo" (Ctrl+A)
-    QAction* item_points = nullptr;      // "Posicao e tamanho..." (F4)
+    QAction* item_points = nullptr;      // "Posição e tamanho..." (F4)
     QAction* item_info = nullptr;
     QAction* item_help = nullptr;
 };

@@ -21,9 +21,9 @@
 
 namespace {
 
-// The coordinates "Posicao e tamanho" takes: those the converter exports.
+// The coordinates "Posição e tamanho" takes: those the converter exports.
 constexpr int POINT_LIMIT = 16384;
-const char* const POINTS_TITLE = "Posicao e tamanho";
+const char* const POINTS_TITLE = "Posição e tamanho";
 
 // The list when the keys may work on the selection (one figure at least, no gesture), else null.
 ObjectList* keyboard_list(CanvasWidget* canvas)

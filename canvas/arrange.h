@@ -22,7 +22,7 @@ void delete_selection(CanvasWidget* canvas);
 void nudge_selection(CanvasWidget* canvas, int dx, int dy);
 // The same for a stretch of each, as a right drag with Sel makes it: the first point stays.
 void stretch_selection(CanvasWidget* canvas, int dx, int dy);
-// With exactly one figure selected: opens "Posicao e tamanho" with its points as its file holds
+// With exactly one figure selected: opens "Posição e tamanho" with its points as its file holds
 // them; OK rewrites the figure as one undo step, Cancel or unchanged values change nothing.
 void type_points_of_selected(CanvasWidget* canvas);
 // With Rect, Ellipse or Triang chosen: a figure of that kind at the centre of the drawing area,

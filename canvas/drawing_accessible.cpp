@@ -6,8 +6,10 @@
 // changed them is done (a command may redraw, drop and restore the highlight on its way).
 #include "canvas/drawing_accessible.h"
 
+#include "canvas/announcement.h"
 #include "canvas/canvas_context.h"
 #include "canvas/edits.h"
+#include "canvas/figure_words.h"
 #include "canvas/selection.h"
 #include "core/hit_test.h"
 #include "core/shape_list.h"
@@ -23,16 +25,6 @@
 #include <vector>
 
 namespace {
-
-const char* kind_name(ShapeRecord r)
-{
-    switch (shape_type(r)) {
-    case SHAPE_RECT: return "Retangulo";
-    case SHAPE_ELLIPSE: return "Elipse";
-    case SHAPE_TRIANGLE: return "Triangulo";
-    default: return "Figura";  // a type no tool makes, kept from a file
-    }
-}
 
 // The figure's bounding box in the widget's pixels (y down), held far inside int so that mapping it
 // to the screen cannot overflow.
@@ -75,9 +67,8 @@ public:
         const ObjectList* list = figures();
         if (!list) return {};
         const ShapeRecord r = list_get(list, index_);
-        if (t == QAccessible::Name)
-            return QStringLiteral("%1 %2 de %3").arg(kind_name(r)).arg(index_ + 1).arg(list_count(list));
-        if (t == QAccessible::Description) return QString::fromStdString(shape_points_text(r));
+        if (t == QAccessible::Name) return QString::fromStdString(figure_name(r, index_, list_count(list)));
+        if (t == QAccessible::Description) return QString::fromStdString(figure_description(r));
         return {};
     }
 
@@ -117,7 +108,7 @@ private:
 class DrawingAccessible : public QAccessibleWidget {
 public:
     explicit DrawingAccessible(CanvasWidget* canvas)
-        : QAccessibleWidget(canvas, QAccessible::Canvas), told_(records_of(canvas_list(canvas))) {}
+        : QAccessibleWidget(canvas, QAccessible::Canvas), told_(records_of(canvas_list(canvas))), announcer_(canvas) {}
     ~DrawingAccessible() override
     {
         for (QAccessible::Id id : made_)
@@ -228,7 +219,14 @@ private:
         }
         for (int i = before; i < after; ++i) send(QAccessible::ObjectCreated, i);
         tell_selection(selection_was, after);
-        if (told_focus_ != focus_was && (told_focus_ >= 0 || canvas()->hasFocus())) send(QAccessible::Focus, told_focus_);
+        const bool focus_moved = told_focus_ != focus_was;
+        if (focus_moved && (told_focus_ >= 0 || canvas()->hasFocus())) send(QAccessible::Focus, told_focus_);
+        // What changed, in words, since Orca speaks none of the events above but a focus: the
+        // figures first, or else the selection.
+        std::string said = change_sentence(was, told_, told_focus_, focus_moved);
+        if (said.empty() && was == told_ && selection_was != told_selection_)
+            said = selection_sentence(told_, int(told_selection_.count()), told_focus_, focus_moved);
+        if (!said.empty()) announcer_.say(QString::fromStdString(said));
     }
 
     // Each figure that left or joined the selection, so a screen reader's cache of "selected"
@@ -254,6 +252,7 @@ private:
     FigureSet told_selection_;                   // and the selected ones
     int told_focus_ = -1;                        // and the focused one (-1: none, or not yet told)
     bool told_pending_ = false;                  // a tell_changes is on its way
+    Announcer announcer_;                        // says each change in words
 };
 
 QAccessibleInterface* drawing_factory(const QString&, QObject* object)

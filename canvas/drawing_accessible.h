@@ -1,6 +1,7 @@
 // What assistive technology (a screen reader, through AT-SPI) sees of the drawing area: a canvas
 // named "Desenho" whose children are the figures, bottom-most first, each named by its kind and
-// place ("Elipse 2 de 3") and described by its points as its insert line prints them. Nothing of
+// place ("Elipse 2 de 3") and described in words ("100 por 60, em 205, 96"); each change is also
+// said in a sentence (canvas/figure_words.h, canvas/announcement.h). Nothing of
 // it is built until assistive technology asks, and every answer is read from the list when asked.
 #pragma once
 

@@ -25,20 +25,20 @@ int tool_act(QObject*, int state)
 
 const Tool TOOLS[TOOL_COUNT] = {
     {"Sel", "sel_act", tool_act<TOOL_SEL>, select_button, "\nSelecao, modo %d", 0,
-     "Sel: selecionar, mover (botao esquerdo) e esticar (botao direito)",
+     "Sel: selecionar, mover (botão esquerdo) e esticar (botão direito)",
      {{"IMAGE", "sel", build_image_sel}, {"IMPRESS", "sel_press", build_image_sel_press}, {}}},
     {"Del", "del_act", tool_act<TOOL_DEL>, delete_button, "\nExclusão, modo %d ", 0,
      "Del: apagar figuras",
      {{"IMAGE", "del", build_image_del}, {"IMPRESS", "del_press", build_image_del_press},
       {"IMINACTIVE", "del_inactive", build_image_del_inactive}}},
     {"Rect", "rect_act", tool_act<TOOL_RECT>, rect_button, "\nRectangulo, modo %d", 1,
-     "Rect: desenhar retangulos",
+     "Rect: desenhar retângulos",
      {{"IMAGE", "rect", build_image_rect}, {"IMPRESS", "rect_press", build_image_rect_press}, {}}},
     {"Ellipse", "ellipse_act", tool_act<TOOL_ELLIPSE>, ellipse_button, "\nEllipse, modo %d", 1,
      "Ellipse: desenhar elipses",
      {{"IMAGE", "ellipse", build_image_ellipse}, {"IMPRESS", "ellipse_press", build_image_ellipse_press}, {}}},
     {"Triang", "triang_act", tool_act<TOOL_TRIANG>, triangle_button, "\nTriangulo, modo %d", 1,
-     "Triang: desenhar triangulos",
+     "Triang: desenhar triângulos",
      {{"IMAGE", "triang", build_image_triang}, {"IMPRESS", "triang_press", build_image_triang_press}, {}}},
 };
 

@@ -21,17 +21,20 @@ std::vector<std::string>* seen_events = nullptr;  // where the update handler wr
 QObject* drawing_area = nullptr;
 
 // Records "Focus 2" for an event of the drawing area's child 2, "Focus -1" for one of the area
-// itself or of a child already past the end of the list.
+// itself or of a child already past the end of the list, and "Say ..." for a sentence shown.
 void record_event(QAccessibleEvent* event)
 {
     static const std::pair<QAccessible::Event, const char*> NAMES[] = {
         {QAccessible::Focus, "Focus"}, {QAccessible::SelectionAdd, "SelectionAdd"},
         {QAccessible::SelectionRemove, "SelectionRemove"}, {QAccessible::NameChanged, "NameChanged"},
         {QAccessible::DescriptionChanged, "DescriptionChanged"}, {QAccessible::LocationChanged, "LocationChanged"},
-        {QAccessible::ObjectCreated, "ObjectCreated"}, {QAccessible::ObjectDestroyed, "ObjectDestroyed"}};
+        {QAccessible::ObjectCreated, "ObjectCreated"}, {QAccessible::ObjectDestroyed, "ObjectDestroyed"},
+        {QAccessible::SelectionWithin, "SelectionWithin"}};
     QAccessibleInterface* area = QAccessible::queryAccessibleInterface(drawing_area);
     QAccessibleInterface* source = event->accessibleInterface();
     const bool of_area = event->object() == drawing_area;
+    if (seen_events && source && source->role() == QAccessible::Notification && event->type() == QAccessible::ObjectShow)
+        seen_events->push_back("Say " + source->text(QAccessible::Name).toStdString());
     if (!seen_events || !source || (!of_area && source->parent() != area)) return;
     for (const auto& [type, name] : NAMES)
         if (type == event->type())
@@ -89,11 +92,13 @@ protected:
 TEST_F(DrawingAccessibleTest, TheChildrenAndTheEventsFollowEachCommand)
 {
     const std::string trace = draw_three();
-    const std::string R = "[" + at(40, 40) + "," + at(120, 100) + "]", E = "[" + at(150, 40) + "," + at(250, 100) + "]";
-    const std::string T = "[" + at(300, 120) + "," + at(360, 40) + "," + at(420, 120) + "]";
-    const std::string T1 = "[" + at(301, 120) + "," + at(361, 40) + "," + at(421, 120) + "]";  // T nudged right
-    const std::string E1 = "[" + at(160, 50) + "," + at(260, 110) + "]", N = "[" + at(10, 150) + "," + at(60, 200) + "]";
-    for (const std::string& line : {" Insert rect " + R, " Insert ellipse " + E, " Insert triang " + T})
+    // Each figure in words: its box's width by height, left and bottom (y up), a triangle's points.
+    const std::string R = "80 por 60, em 40, 153", E = "100 por 60, em 150, 153";
+    const std::string T = "120 por 80, em 300, 133, pontos 300 133, 360 213, 420 133";
+    const std::string T1 = "120 por 80, em 301, 133, pontos 301 133, 361 213, 421 133";  // T nudged right
+    const std::string E1 = "100 por 60, em 160, 143", N = "50 por 50, em 10, 53";
+    for (const char* line : {" Insert rect [(40,213),(120,153)]", " Insert ellipse [(150,213),(250,153)]",
+                             " Insert triang [(300,133),(360,213),(420,133)]"})
         EXPECT_NE(trace.find(line), std::string::npos) << line;
     struct Step {
         const char* what;
@@ -102,26 +107,34 @@ TEST_F(DrawingAccessibleTest, TheChildrenAndTheEventsFollowEachCommand)
         std::vector<std::string> events;    // sorted
     };
     const std::vector<Step> steps = {
-        {"Tab", [&] { key(Qt::Key_Tab); }, {"Retangulo 1 de 3 | " + R, "Elipse 2 de 3 | " + E, "Triangulo 3 de 3 | " + T + " *"},
+        {"Tab", [&] { key(Qt::Key_Tab); }, {"Retângulo 1 de 3 | " + R, "Elipse 2 de 3 | " + E, "Triângulo 3 de 3 | " + T + " *"},
          {"Focus 2", "SelectionAdd 2"}},
-        {"Right", [&] { key(Qt::Key_Right); }, {"Retangulo 1 de 3 | " + R, "Elipse 2 de 3 | " + E, "Triangulo 3 de 3 | " + T1 + " *"},
-         {"DescriptionChanged 2", "LocationChanged 2"}},
-        {"End", [&] { key(Qt::Key_End); }, {"Triangulo 1 de 3 | " + T1 + " *", "Retangulo 2 de 3 | " + R, "Elipse 3 de 3 | " + E},
+        {"Right", [&] { key(Qt::Key_Right); }, {"Retângulo 1 de 3 | " + R, "Elipse 2 de 3 | " + E, "Triângulo 3 de 3 | " + T1 + " *"},
+         {"DescriptionChanged 2", "LocationChanged 2", "Say " + T1}},
+        {"End", [&] { key(Qt::Key_End); }, {"Triângulo 1 de 3 | " + T1 + " *", "Retângulo 2 de 3 | " + R, "Elipse 3 de 3 | " + E},
          {"DescriptionChanged 0", "DescriptionChanged 1", "DescriptionChanged 2", "Focus 0", "LocationChanged 0",
           "LocationChanged 1", "LocationChanged 2", "NameChanged 0", "NameChanged 1", "NameChanged 2", "SelectionAdd 0",
           "SelectionRemove 2"}},
-        {"Delete", [&] { key(Qt::Key_Delete); }, {"Retangulo 1 de 2 | " + R, "Elipse 2 de 2 | " + E},
+        {"Delete", [&] { key(Qt::Key_Delete); }, {"Retângulo 1 de 2 | " + R, "Elipse 2 de 2 | " + E},
          {"DescriptionChanged 0", "DescriptionChanged 1", "Focus -1", "LocationChanged 0", "LocationChanged 1",
-          "NameChanged 0", "NameChanged 1", "ObjectDestroyed -1", "SelectionRemove 0"}},
-        {"Undo", [&] { key(Qt::Key_Z, Qt::ControlModifier); }, {"Triangulo 1 de 3 | " + T1, "Retangulo 2 de 3 | " + R, "Elipse 3 de 3 | " + E},
+          "NameChanged 0", "NameChanged 1", "ObjectDestroyed -1", "Say Triângulo removido, 2 figuras", "SelectionRemove 0"}},
+        {"Undo", [&] { key(Qt::Key_Z, Qt::ControlModifier); }, {"Triângulo 1 de 3 | " + T1, "Retângulo 2 de 3 | " + R, "Elipse 3 de 3 | " + E},
          {"DescriptionChanged 0", "DescriptionChanged 1", "LocationChanged 0", "LocationChanged 1", "NameChanged 0",
-          "NameChanged 1", "ObjectCreated 2"}},
+          "NameChanged 1", "ObjectCreated 2", "Say Triângulo 1 de 3, " + T1}},
         {"a drag with Sel moves the ellipse", [&] { choose(w.toggles[TOOL_SEL]); drag(Qt::LeftButton, 200, 70, 210, 80); },
-         {"Triangulo 1 de 3 | " + T1, "Retangulo 2 de 3 | " + R, "Elipse 3 de 3 | " + E1 + " *"},
+         {"Triângulo 1 de 3 | " + T1, "Retângulo 2 de 3 | " + R, "Elipse 3 de 3 | " + E1 + " *"},
          {"DescriptionChanged 2", "Focus 2", "LocationChanged 2", "SelectionAdd 2"}},
         {"a new rectangle", [&] { draw_rect(10, 150, 60, 200); },
-         {"Triangulo 1 de 4 | " + T1, "Retangulo 2 de 4 | " + R, "Elipse 3 de 4 | " + E1 + " *", "Retangulo 4 de 4 | " + N},
-         {"NameChanged 0", "NameChanged 1", "NameChanged 2", "ObjectCreated 3"}},
+         {"Triângulo 1 de 4 | " + T1, "Retângulo 2 de 4 | " + R, "Elipse 3 de 4 | " + E1 + " *", "Retângulo 4 de 4 | " + N},
+         {"NameChanged 0", "NameChanged 1", "NameChanged 2", "ObjectCreated 3", "Say Retângulo 4 de 4, " + N}},
+        {"Ctrl+A", [&] { key(Qt::Key_A, Qt::ControlModifier); },
+         {"Triângulo 1 de 4 | " + T1 + " *", "Retângulo 2 de 4 | " + R + " *", "Elipse 3 de 4 | " + E1 + " *",
+          "Retângulo 4 de 4 | " + N + " *"},
+         {"Say 4 figuras selecionadas", "SelectionAdd 0", "SelectionAdd 1", "SelectionAdd 3"}},
+        {"Esc", [&] { key(Qt::Key_Escape); },
+         {"Triângulo 1 de 4 | " + T1, "Retângulo 2 de 4 | " + R, "Elipse 3 de 4 | " + E1, "Retângulo 4 de 4 | " + N},
+         {"Focus -1", "Say Nenhuma figura selecionada", "SelectionRemove 0", "SelectionRemove 1", "SelectionRemove 2",
+          "SelectionRemove 3"}},
     };
     const bool bridge = QAccessible::isActive();
     drawing_area = w.canvas;

@@ -458,7 +458,7 @@ TEST_F(EditCommandsTest, PointsTypedInThroughTheRealDialog)
         });
         const int steps = w.history->count();
         key(Qt::Key_F4);
-        EXPECT_EQ(title, "Posicao e tamanho");
+        EXPECT_EQ(title, "Posição e tamanho");
         EXPECT_EQ(shown, c.shown);
         EXPECT_EQ(records_of(w.list), records_of(ObjectList{{c.after}, 1}));
         EXPECT_EQ(w.history->count(), steps + (c.after == c.figure ? 0 : 1));

@@ -44,7 +44,7 @@ TEST_F(EditorTest, WindowHasTitleMenusAndFiveExclusiveToggles)
     EXPECT_EQ(texts_of(bar[1]->menu()->actions()),
               QStringList({"&Undo", "&Redo", "-", "Recor&tar", "&Copiar", "Co&lar", "&Duplicar", "-",
                            "Trazer para o &topo", "Enviar para o &fundo", "&Subir uma camada",
-                           "D&escer uma camada", "-", "Selecion&ar tudo", "&Posicao e tamanho..."}));
+                           "D&escer uma camada", "-", "Selecion&ar tudo", "&Posição e tamanho..."}));
     EXPECT_EQ(bar[2]->menu(), nullptr);  // Info and Help are plain items on the bar
     EXPECT_EQ(bar[3]->menu(), nullptr);
 

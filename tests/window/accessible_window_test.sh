@@ -22,6 +22,14 @@ wait_view() {
   cat "$VIEW"; fail "the screen reader never read: $1"
 }
 inserted() { grep -aoE " Insert $1 \[[^]]*\]" "$TRACE" | tail -n 1 | sed "s/ Insert $1 //"; }
+# The description a screen reader reads of the points of an insert line, moved dx to the right.
+in_words() {
+  python3 -c 'import re, sys
+p = [(int(x) + int(sys.argv[2]), int(y)) for x, y in re.findall(r"\((-?\d+),(-?\d+)\)", sys.argv[1])]
+xs, ys = [x for x, _ in p], [y for _, y in p]
+said = "%d por %d, em %d, %d" % (max(xs) - min(xs), max(ys) - min(ys), min(xs), min(ys))
+print(said + (", pontos " + ", ".join("%d %d" % q for q in p) if len(p) == 3 else ""))' "$1" "${2:-0}"
+}
 
 /usr/bin/python3 "$WINDOW_TESTS/atspi_reader.py" "$VIEW" 2> "$WORK/reader.txt" &
 READER_PID=$!
@@ -38,22 +46,21 @@ keys e Return
 wait_trace ' Insert ellipse ['
 keys t Return
 wait_trace ' Insert triang ['
-wait_view "Retangulo 1 de 3 | $(inserted rect)"
-wait_view "Elipse 2 de 3 | $(inserted ellipse)"
-wait_view "Triangulo 3 de 3 | $(inserted triang)"
-wait_view "selected Triangulo 3 de 3"  # a new figure is left highlighted
+wait_view "Retângulo 1 de 3 | $(in_words "$(inserted rect)")"
+wait_view "Elipse 2 de 3 | $(in_words "$(inserted ellipse)")"
+wait_view "Triângulo 3 de 3 | $(in_words "$(inserted triang)")"
+wait_view "selected Triângulo 3 de 3"  # a new figure is left highlighted
 
 note "Tab: the next figure down selected and focused, its box on the screen"
 keys Tab
 wait_view "selected Elipse 2 de 3"
 wait_view "focused Elipse 2 de 3"
 wait_view "box Elipse 2 de 3 $((CANVAS_X + 205)) $((CANVAS_Y + 97)) 101 61"
-grep -E "^(selected|focused) (Retangulo|Triangulo)" "$VIEW" && fail "another figure is read selected or focused"
+grep -E "^(selected|focused) (Retângulo|Triângulo)" "$VIEW" && fail "another figure is read selected or focused"
 
 note "An arrow moves it: its description and box follow"
 keys Right
-wait_view "Elipse 2 de 3 | $(inserted ellipse | python3 -c 'import re, sys
-print(re.sub(r"\((-?\d+),", lambda m: "(%d," % (int(m.group(1)) + 1), sys.stdin.read().strip()))')"
+wait_view "Elipse 2 de 3 | $(in_words "$(inserted ellipse)" 1)"
 wait_view "box Elipse 2 de 3 $((CANVAS_X + 206)) $((CANVAS_Y + 97)) 101 61"
 
 stop_app

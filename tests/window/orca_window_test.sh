@@ -1,0 +1,47 @@
+# Orca itself, as a blind user hears the editor with the keyboard alone: three figures made with
+# Return, one moved and stretched by the arrows, removed, brought back by Undo, then all selected
+# and none. What Orca would say is read from its debug log.
+source "$WINDOW_TESTS/lib.sh"
+source "$WINDOW_TESTS/atspi.sh"
+source "$WINDOW_TESTS/orca.sh"
+trap 'end_started; end_orca; end_atspi' EXIT
+start_atspi
+start_orca
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_app
+find_canvas
+keys() { xdotool windowfocus --sync "$WID"; xdotool key "$@"; }
+
+note "A figure made: its name and its place in words"
+keys r Return
+wait_speech "Retângulo 1 de 1"
+wait_speech "100 por 60, em 205, 96"
+keys e Return
+wait_speech "Elipse 2 de 2"
+keys t Return
+wait_speech "Triângulo 3 de 3"
+wait_speech "pontos 205 96, 255 156, 305 96"
+
+note "Moved and stretched: its new description"
+keys Right
+wait_speech "100 por 60, em 206, 96, pontos 206 96, 256 156, 306 96"
+keys ctrl+Up
+wait_speech "100 por 61, em 206, 96, pontos 206 96, 256 157, 306 97"
+
+note "Removed, and brought back by Undo"
+keys Delete
+wait_speech "Triângulo removido, 2 figuras"
+keys ctrl+z
+wait_speech "Triângulo 3 de 3, 100 por 61, em 206, 96"
+
+note "All selected, then none"
+keys ctrl+a
+wait_speech "3 figuras selecionadas"
+keys Escape
+wait_speech "Nenhuma figura selecionada"
+speech_lines | grep -F "[(" && fail "a figure was read as punctuation"
+
+stop_app
+end_orca || fail "Orca did not stop"
+end_atspi || fail "the accessibility buses did not stop"
+echo "PASS"
