@@ -48,7 +48,7 @@ TEST_F(KeyboardTest, EveryKeyOfTheTableReachesItsOwnRowAndTheGuidesListIt)
         }
     }
     const std::string table = keys_help_text();
-    for (const char* guide : {"/readme.txt", "/README.md", "/packaging/quadrix.1.in"})
+    for (const char* guide : {"/readme.txt", "/packaging/quadrix.1.in"})
         EXPECT_NE(read_all(QUADRIX_SOURCE_DIR + std::string(guide)).find(table), std::string::npos)
             << guide << " lacks the table of keys:\n" << table;
 }

@@ -1,5 +1,5 @@
 // Screen helper of the real-window tests.
-//   screen_grab save FILE.png              the whole X screen
+//   screen_grab save FILE.png [WINDOW_ID]  the whole X screen, or only that window's rectangle
 //   screen_grab pixels FILE.png X Y ...    RRGGBB of each point, one per line
 //   screen_grab find FILE.png NEEDLE       "X Y" of the top-left of each exact copy of NEEDLE, a
 //                                          PNG file or "tool:HANDLE", one of the tool pictures
@@ -19,11 +19,12 @@
 
 namespace {
 
-int save(const char* file)
+int save(const char* file, const char* window)
 {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return 2;
-    return screen->grabWindow(0).toImage().save(file, "PNG") ? 0 : 2;
+    const WId id = window ? WId(std::strtoul(window, nullptr, 0)) : 0;
+    return screen->grabWindow(id).toImage().save(file, "PNG") ? 0 : 2;
 }
 
 int pixels(const char* file, int count, char** coords)
@@ -102,7 +103,7 @@ int main(int argc, char** argv)
 {
     if (argc >= 3 && std::strcmp(argv[1], "save") == 0) {
         QGuiApplication app(argc, argv);
-        return save(argv[2]);
+        return save(argv[2], argc >= 4 ? argv[3] : nullptr);
     }
     if (argc >= 3 && std::strcmp(argv[1], "close") == 0) {
         QGuiApplication app(argc, argv);
