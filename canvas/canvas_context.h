@@ -1,7 +1,7 @@
 // The canvas context: the drawing surface over the canvas widget's image and the one outstanding
 // feedback figure. Every operation takes the canvas element and finds its context there; without
-// one it draws nothing. Drawing itself is in rubber_band.h (feedback and final primitives) and
-// shape_drawing.h (figures and the whole drawing).
+// one it draws nothing. Drawing itself is in rubber_band.h (feedback, final primitives, a figure) and
+// shape_drawing.h (a figure as feedback, the whole drawing).
 #pragma once
 
 #include "canvas/figure_raster.h"

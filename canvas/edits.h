@@ -32,8 +32,8 @@ bool same_drawing(const DrawingState& a, const DrawingState& b);
 enum class EditKind { Change, Nudge, Stretch };
 struct EditTag {
     EditKind kind = EditKind::Change;
-    FigureSet figures;                // the figures a nudge or stretch changed
-    SelectionState selected_before;   // filled in by the door
+    FigureSet figures{};              // the figures a nudge or stretch changed
+    SelectionState selected_before{}; // filled in by the door
 };
 
 using EditListener =

@@ -2,6 +2,7 @@
 #include "canvas/rubber_band.h"
 
 #include "canvas/canvas_context.h"
+#include "core/figure_form.h"
 
 #include <algorithm>
 
@@ -88,4 +89,13 @@ void final_ellipse(CanvasWidget* canvas, int xa, int ya, int xb, int yb)
     int64_t form[4];
     ellipse_form(form, xa, ya, xb, yb);
     final_figure(canvas, Primitive::Ellipse, form);
+}
+
+void draw_shape(CanvasWidget* canvas, ShapeRecord r)
+{
+    if (!known_shape(r)) return;
+    CanvasContext* ctx = active_context(canvas);
+    if (!ctx) return;
+    erase_outstanding(ctx);
+    draw_record(ctx->surface, r);
 }

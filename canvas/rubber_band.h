@@ -3,6 +3,8 @@
 // erases exactly that figure, whichever tool asks, so at most one is ever on the screen.
 #pragma once
 
+#include "core/shape_list.h"
+
 class CanvasWidget;
 struct CanvasContext;
 
@@ -20,3 +22,5 @@ void erase_outstanding(CanvasContext* ctx);
 void final_line(CanvasWidget* canvas, int xa, int ya, int xb, int yb);
 void final_rect(CanvasWidget* canvas, int xa, int ya, int xb, int yb);
 void final_ellipse(CanvasWidget* canvas, int xa, int ya, int xb, int yb);
+// One figure of the list for good; unknown types draw nothing.
+void draw_shape(CanvasWidget* canvas, ShapeRecord record);

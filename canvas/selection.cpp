@@ -24,15 +24,9 @@ void tell_watchers()
     for (const auto& watcher : watchers()) watcher();
 }
 
-// One figure for good in the current colour, as draw_shape draws it (shape_drawing redraws the
-// whole drawing, which drops the selection, so it is below this room).
 void draw_figure(CanvasWidget* canvas, const ObjectList* list, int i)
 {
-    if (!list || i < 0 || i >= list_count(list) || !known_shape(list_get(list, i))) return;
-    CanvasContext* ctx = active_context(canvas);
-    if (!ctx) return;
-    erase_outstanding(ctx);
-    draw_record(ctx->surface, list_get(list, i));
+    if (list && i >= 0 && i < list_count(list)) draw_shape(canvas, list_get(list, i));
 }
 
 int top_most(const FigureSet& set)

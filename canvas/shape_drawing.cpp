@@ -5,15 +5,6 @@
 #include "canvas/rubber_band.h"
 #include "canvas/selection.h"
 
-void draw_shape(CanvasWidget* canvas, ShapeRecord r)
-{
-    if (!known_shape(r)) return;
-    CanvasContext* ctx = active_context(canvas);
-    if (!ctx) return;
-    erase_outstanding(ctx);
-    draw_record(ctx->surface, r);
-}
-
 void draw_shape_rubber(CanvasWidget* canvas, int type, int x1, int x2, int x3, int y1, int y2, int y3)
 {
     switch (type) {

@@ -1,13 +1,11 @@
-// Figures of the list on the canvas: one figure for good, one figure as feedback while it is
-// moved or stretched, and the whole drawing.
+// Figures of the list on the canvas: one figure as feedback while it is moved or stretched, and
+// the whole drawing (one figure for good is rubber_band's draw_shape).
 #pragma once
 
 #include "core/shape_list.h"
 
 class CanvasWidget;
 
-// Final drawing of one figure in the current colour; unknown types draw nothing.
-void draw_shape(CanvasWidget* canvas, ShapeRecord record);
 // Feedback drawing of a figure being moved or stretched.
 void draw_shape_rubber(CanvasWidget* canvas, int type, int x1, int x2, int x3, int y1, int y2, int y3);
 // Clears the canvas and draws every figure in order; returns the number drawn. It drops the
