@@ -482,6 +482,8 @@ TEST_F(EditCommandsTest, GesturesAndKeysOnASelectionOfSeveral)
     };
     const auto a_and_c = [&] { click(Qt::LeftButton, a.x(), a.y()); shift_click(c); };
     const auto all = [&] { key(Qt::Key_A, Qt::ControlModifier); };
+    ObjectList tri{};  // its third point above the band; opening it is a step
+    tri.records[tri.count++] = {SHAPE_TRIANGLE, 10, 40, 25, 10, 10, 100};
     struct Case {
         const char* name;
         std::function<void()> act;
@@ -494,12 +496,14 @@ TEST_F(EditCommandsTest, GesturesAndKeysOnASelectionOfSeveral)
         {"Shift+click takes out", [&] { a_and_c(); shift_click(a); }, "001", start, 0},
         {"a band takes what lies wholly inside", [&] { band(5, 200, 75, 250); }, "110", start, 0},
         {"a band that cuts a figure leaves it", [&] { band(5, 200, 25, 250); }, "000", start, 0},
+        {"a band must hold a triangle's third point too", [&] { load(tri); band(5, 200, 45, 250); }, "0", tri, 1},
         {"a click on empty canvas is no band", [&] { all(); band(300, 100, 302, 102); }, "000", start, 0},
         {"Shift with a band adds", [&] { click(Qt::LeftButton, c.x(), c.y()); band(5, 200, 35, 250, Qt::ShiftModifier); },
          "101", start, 0},
         {"Ctrl+A", all, "111", start, 0},
         {"Esc drops it", [&] { all(); key(Qt::Key_Escape); }, "000", start, 0},
-        {"Ctrl+Tab adds the next one down", [&] { key(Qt::Key_Tab); key(Qt::Key_Tab, Qt::ControlModifier); }, "011",
+        {"Ctrl+Tab adds the next one down from the last one added",
+         [&] { key(Qt::Key_Tab); key(Qt::Key_Tab, Qt::ControlModifier); key(Qt::Key_Tab, Qt::ControlModifier); }, "111",
          start, 0},
         {"a drag of one of them moves all", [&] { all(); drag(Qt::LeftButton, b.x(), b.y(), b.x() + 10, b.y() - 10); },
          "111", rects({{20, 20, 40, 40}, {60, 20, 80, 40}, {100, 20, 120, 40}}), 1},

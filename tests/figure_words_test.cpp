@@ -40,6 +40,7 @@ TEST(FigureWords, EachChangeIsOneSentence)
         {{a, b}, {a, b, c}, 2, true, ""},  // the new figure took the focus, which says it
         {{a, b, c}, {a, c}, -1, true, "Elipse removida, 2 figuras"},
         {{a}, {}, -1, true, "Retângulo removido, nenhuma figura"},
+        {{a, a}, {a}, -1, true, "Retângulo removido, 1 figura"},  // what both keep must not overlap
         {{a, b}, {a1, b}, 0, false, "10 por 10, em 1, 0"},
         {{a, b, c}, {b, c, a}, -1, false, "Ordem alterada"},
         {many, many_moved, 0, false, "200 figuras alteradas"},
