@@ -529,6 +529,8 @@ TEST_F(EditCommandsTest, GesturesAndKeysOnASelectionOfSeveral)
          "00011", rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {90, 10, 110, 30}, {20, 0, 40, 20}, {100, 0, 120, 20}}), 1},
         {"Undo brings a selection of several back", [&] { a_and_c(); key(Qt::Key_Right); key(Qt::Key_Escape); key(Qt::Key_Z, Qt::ControlModifier); },
          "101", start, 0},
+        {"and Redo the one at the Undo", [&] { a_and_c(); key(Qt::Key_Right); key(Qt::Key_Z, Qt::ControlModifier); key(Qt::Key_Escape); key(Qt::Key_Y, Qt::ControlModifier); },
+         "101", rects({{11, 10, 31, 30}, {50, 10, 70, 30}, {91, 10, 111, 30}}), 1},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
