@@ -243,6 +243,8 @@ TEST_F(EditCommandsTest, CommandsWithNothingToTakeAreGreyedAndDoNothing)
     EXPECT_EQ(offered(), "011100000");
     key(Qt::Key_Tab);
     EXPECT_EQ(offered(), "111111111");
+    key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(offered(), "111111110");  // F4 types in one figure's points, not two
     key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage());  // the picture, not only PNG bytes
 }
