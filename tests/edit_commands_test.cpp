@@ -247,6 +247,13 @@ TEST_F(EditCommandsTest, CommandsWithNothingToTakeAreGreyedAndDoNothing)
     EXPECT_EQ(offered(), "111111110");  // F4 types in one figure's points, not two
     key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage());  // the picture, not only PNG bytes
+    bool asked = false;  // F4's key asks nothing either
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) asked = dialog->close();
+    });
+    key(Qt::Key_F4);
+    QCoreApplication::processEvents();  // the look above runs before asked goes
+    EXPECT_FALSE(asked);
 }
 
 // Guards: an order key that wraps round at an end, takes a step that changes nothing, or loses
