@@ -137,22 +137,15 @@ void replace_shape(ObjectList* list, int i, ShapeRecord r)
 
 void delete_shape(ObjectList* list, int i)
 {
-    if (i < 0 || i >= list_count(list)) return;
-    edit(list, [&] {
-        const std::vector<int> kept = kept_without(list_count(list), FigureSet().set(i));
-        list_delete(list, i);
-        selection_follows(kept);
-        return 0;
-    });
+    if (i >= 0 && i < list_count(list)) delete_shapes(list, FigureSet().set(i));
 }
 
 void delete_shapes(ObjectList* list, const FigureSet& which)
 {
     edit(list, [&] {
         const std::vector<int> kept = kept_without(list_count(list), which);
-        for (int i = 0; i < int(kept.size()); ++i)
-            if (kept[i] >= 0) list->records[kept[i]] = list->records[i];
-        list->count = int(std::count_if(kept.begin(), kept.end(), [](int k) { return k >= 0; }));
+        for (int i = list_count(list) - 1; i >= 0; --i)  // from the top, so no removal moves one still to come
+            if (which[i]) list_delete(list, i);
         selection_follows(kept);
         return 0;
     });
