@@ -24,7 +24,8 @@
 namespace {
 
 using Displacement = ShapeRecord (*)(const ObjectList*, int, int, int);
-using Release = void (*)(CanvasWidget* canvas, ObjectList* list, int x, int y);
+struct SelectDrag;
+using Release = void (*)(const SelectDrag& drag, CanvasWidget* canvas, ObjectList* list, int x, int y);
 
 // A select drag: the button that starts and ends it, the handler that shows where the figures go,
 // how a figure is displaced, its highlight while it is dragged, and the release that ends it.
@@ -36,9 +37,9 @@ struct SelectDrag {
     Release release;
 };
 
-void drop(CanvasWidget* canvas, ObjectList* list, int x, int y);
-void drop_several(CanvasWidget* canvas, ObjectList* list, int x, int y);
-void drop_band(CanvasWidget* canvas, ObjectList* list, int x, int y);
+void drop(const SelectDrag& drag, CanvasWidget* canvas, ObjectList* list, int x, int y);
+void drop_several(const SelectDrag&, CanvasWidget* canvas, ObjectList* list, int x, int y);
+void drop_band(const SelectDrag&, CanvasWidget* canvas, ObjectList* list, int x, int y);
 int move_several_motion(CanvasWidget* canvas, int x, int y);
 int band_motion(CanvasWidget* canvas, int x, int y);
 
@@ -128,19 +129,18 @@ void toggle(CanvasWidget* canvas, ObjectList* list, int x, int y)
     select_figures(canvas, list, set, d);
 }
 
-void drop(CanvasWidget* canvas, ObjectList* list, int x, int y)
+void drop(const SelectDrag& drag, CanvasWidget* canvas, ObjectList* list, int x, int y)
 {
-    const SelectDrag* drag = running_drag();
     if (grabbed_index < 0) return;
     const int d = dragged_index(list);
     if (d < 0) {
         end_drag(canvas);  // the figure was taken away mid-drag: it stays as it is
         return;
     }
-    replace_shape(list, d, drag->displace(list, d, x, y));
+    replace_shape(list, d, drag.displace(list, d, x, y));
     redraw_all(canvas, list);  // takes the feedback outline and the old place off the canvas
     mark_shape(list, grabbed_index, canvas);
-    highlight(canvas, list, d, drag->colour);
+    highlight(canvas, list, d, drag.colour);
     end_gesture();
 }
 
@@ -174,7 +174,7 @@ int move_several_motion(CanvasWidget* canvas, int x, int y)
     return IUP_DEFAULT;
 }
 
-void drop_several(CanvasWidget* canvas, ObjectList* list, int x, int y)
+void drop_several(const SelectDrag&, CanvasWidget* canvas, ObjectList* list, int x, int y)
 {
     end_gesture();
     if (dragged_index(list) < 0) return;  // a redraw dropped the selection mid-drag: nothing moves
@@ -206,7 +206,7 @@ bool lies_within(ShapeRecord r, int xa, int ya, int xb, int yb)
     return true;
 }
 
-void drop_band(CanvasWidget* canvas, ObjectList* list, int x, int y)
+void drop_band(const SelectDrag&, CanvasWidget* canvas, ObjectList* list, int x, int y)
 {
     end_drag(canvas);
     if (std::abs(int64_t{x} - anchor_x) <= BAND_CLICK && std::abs(int64_t{y} - anchor_y) <= BAND_CLICK) return;
@@ -235,7 +235,7 @@ int select_button(CanvasWidget* canvas, int button, int pressed, int x, int y)
     if (!list) return IUP_DEFAULT;
     const SelectDrag* drag = running_drag();
     if (!pressed) {
-        if (drag && button == drag->button) drag->release(canvas, list, x, y);  // else not this drag's release
+        if (drag && button == drag->button) drag->release(*drag, canvas, list, x, y);  // else not this drag's release
         return IUP_DEFAULT;
     }
     if (drag && button != drag->button) return IUP_DEFAULT;  // another button during a drag grabs nothing
