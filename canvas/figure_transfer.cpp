@@ -1,6 +1,7 @@
 // Copy, Cut, Paste and Duplicate on the drawing; the clipboard's forms are app/clipboard's.
 #include "canvas/figure_transfer.h"
 
+#include "canvas/arrange.h"
 #include "canvas/canvas_context.h"
 #include "canvas/canvas_messages.h"
 #include "canvas/edits.h"
@@ -22,11 +23,10 @@ ObjectList figures_to_copy(CanvasWidget* canvas)
 
 ObjectList cut_selection(CanvasWidget* canvas)
 {
-    ObjectList* list = canvas_list(canvas);
+    const ObjectList* list = canvas_list(canvas);
     if (!list || gesture_in_progress() || selection_size() == 0) return {};
     const ObjectList figures = selected_records(list);
-    delete_shapes(list, selected_figures());
-    redraw_all(canvas, list);
+    delete_selection(canvas);
     return figures;
 }
 
