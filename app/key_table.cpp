@@ -34,6 +34,7 @@ using T = const CommandTarget&;
 constexpr Command separator(Where where) { return {.where = where}; }
 
 bool has_selection(T t) { return selection_size() > 0 && canvas_list(t.canvas); }
+bool has_figures_to_copy(T t) { return figures_to_copy(t.canvas).count > 0; }
 bool can_undo(T t) { return t.history && t.history->canUndo(); }
 bool can_redo(T t) { return t.history && t.history->canRedo(); }
 
@@ -70,14 +71,14 @@ const Command COMMANDS[] = {
      .standard = SK::Cut, .keys = "Ctrl+X", .offered = has_selection, .item = &MW::item_cut,
      .help_keys = "Ctrl+X, Ctrl+C, Ctrl+V", .help = "Recortar, Copiar e Colar"},
     {.where = Where::Edit, .text = "&Copiar", .name = "copy_act", .run = [](T t) { copy_figures(t.canvas); },
-     .standard = SK::Copy, .keys = "Ctrl+C", .offered = [](T t) { return figures_to_copy(t.canvas).count > 0; },
+     .standard = SK::Copy, .keys = "Ctrl+C", .offered = has_figures_to_copy,
      .item = &MW::item_copy},
     {.where = Where::Edit, .text = "Co&lar", .name = "paste_act", .run = [](T t) { paste_from_clipboard(t.canvas); },
      .standard = SK::Paste, .keys = "Ctrl+V", .offered = [](T) { return clipboard_has_figures(); },
      .item = &MW::item_paste},
     {.where = Where::Edit, .text = "&Duplicar", .name = "duplicate_act",
      .run = [](T t) { duplicate_figures(t.canvas); }, .keys = "Ctrl+D",
-     .offered = [](T t) { return figures_to_copy(t.canvas).count > 0; }, .item = &MW::item_duplicate,
+     .offered = has_figures_to_copy, .item = &MW::item_duplicate,
      .help = "Duplicar"},
     separator(Where::Edit),
     {.where = Where::Edit, .text = "Trazer para o &topo", .name = "order_act",
