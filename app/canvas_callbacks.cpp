@@ -7,14 +7,14 @@
 
 int resize_act(CanvasWidget* canvas, int width, int height)
 {
-    redraw_all(canvas, canvas_list(canvas));
+    redraw_dropping_selection(canvas, canvas_list(canvas));
     trace("\nResize:w=%d,h=%d", width, height);
     return IUP_DEFAULT;
 }
 
 int repaint_act(CanvasWidget* canvas)
 {
-    redraw_all(canvas, canvas_list(canvas));
+    redraw_dropping_selection(canvas, canvas_list(canvas));
     trace("\n Repaint");
     return IUP_DEFAULT;
 }

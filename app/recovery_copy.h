@@ -9,7 +9,7 @@
 // belong to, core/recovery_note.h) and STEM.lock.
 #pragma once
 
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "core/recovery_note.h"
 #include "core/recovery_writer.h"
 

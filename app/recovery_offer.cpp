@@ -4,7 +4,7 @@
 
 #include "app/messages.h"
 #include "canvas/canvas_context.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "canvas/interaction_state.h"
 #include "canvas/shape_drawing.h"
 #include "core/shape_file.h"

@@ -7,7 +7,7 @@
 #include "app/undo_history.h"
 
 #include "canvas/canvas_context.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "canvas/cancel.h"
 #include "canvas/interaction_state.h"
 #include "canvas/selection.h"
@@ -21,19 +21,23 @@ namespace {
 
 class DrawingStep : public QUndoCommand {
 public:
-    DrawingStep(CanvasWidget* canvas, const DrawingState& before, const DrawingState& after, const EditTag& tag)
+    DrawingStep(CanvasWidget* canvas, const DrawingState& before, const DrawingState& after,
+                const DrawingChange& change, const SelectionState& selected_before)
         : canvas_(canvas), before_(before), after_(after), renames_(before.file_name != after.file_name),
-          tag_(tag) {}
+          change_(change), selected_before_(selected_before) {}
 
     // A run of nudges (or of stretches) of one figure is one step: each joins the one before it
     // (Qt merges only with the step on top, of the same kind, so any other step ends the run). A run that ends where it
     // began is no step at all: the history drops it, so Undo always changes what the user sees.
-    int id() const override { return tag_.kind == EditKind::Change ? -1 : static_cast<int>(tag_.kind); }
+    int id() const override { return change_.joins_run ? static_cast<int>(change_.kind) : -1; }
     bool mergeWith(const QUndoCommand* other) override
     {
         const auto* next = static_cast<const DrawingStep*>(other);
-        if (next->tag_.figures != tag_.figures) return false;
+        if (next->change_.figures != change_.figures) return false;
         after_ = next->after_;
+        change_.dx += next->change_.dx;
+        change_.dy += next->change_.dy;
+        change_.records = next->change_.records;
         setObsolete(same_drawing(before_, after_));
         return true;
     }
@@ -41,11 +45,11 @@ public:
     void undo() override
     {
         selected_after_ = selection_now();
-        put_back(before_, tag_.selected_before, "\nUndo.");
+        put_back(before_, selected_before_, Replay::Undone, "\nUndo.");
     }
     void redo() override
     {
-        if (pushed_) put_back(after_, selected_after_, "\nRedo.");
+        if (pushed_) put_back(after_, selected_after_, Replay::Redone, "\nRedo.");
         pushed_ = true;
     }
 
@@ -53,16 +57,16 @@ private:
     // Restores, redraws and traces. Through the canvas's "objetos": once Exit has freed the list,
     // nothing is restored. A selection of several comes back with its figures; the change of one
     // figure leaves none highlighted, as a redraw does.
-    void put_back(const DrawingState& state, const SelectionState& selected, const char* line)
+    void put_back(const DrawingState& state, const SelectionState& selected, Replay replay, const char* line)
     {
         ObjectList* list = canvas_list(canvas_);
         if (!list) return;
-        put_back_drawing(list, state, renames_);
+        if (selected.set.count() > 1) put_back_selection(selected);
+        else forget_selection();
+        DrawingChange replayed = change_;
+        replayed.replay = replay;
+        put_back_drawing(list, state, renames_, replayed);
         redraw_all(canvas_, list);
-        if (selected.set.count() > 1) {
-            put_back_selection(selected);
-            draw_selection(canvas_, list);
-        }
         trace("%s", line);
     }
 
@@ -70,7 +74,8 @@ private:
     DrawingState before_;
     DrawingState after_;
     bool renames_;
-    EditTag tag_;
+    DrawingChange change_;            // what the change did, said again by its undo and redo
+    SelectionState selected_before_;  // as it was before the change
     SelectionState selected_after_;  // as it was when this step was last undone
     bool pushed_ = false;
 };
@@ -87,10 +92,11 @@ QUndoStack* create_history(QObject* parent, CanvasWidget* canvas)
 {
     auto* history = new QUndoStack(parent);
     history->setUndoLimit(history_step_limit());
-    set_edit_listener([history, canvas](const DrawingState& before, const DrawingState& after, const EditTag& tag) {
-        history->push(new DrawingStep(canvas, before, after, tag));
+    set_door_listener([history, canvas](const DrawingState& before, const DrawingState& after,
+                                        const DrawingChange& change, const SelectionState& selected_before) {
+        history->push(new DrawingStep(canvas, before, after, change, selected_before));
     });
-    QObject::connect(history, &QObject::destroyed, [] { set_edit_listener({}); });
+    QObject::connect(history, &QObject::destroyed, [] { set_door_listener({}); });
     return history;
 }
 

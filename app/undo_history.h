@@ -1,4 +1,4 @@
-// The undo history: every change of the drawing (see canvas/edits.h) becomes one step of a
+// The undo history: every change of the drawing (see canvas/door.h) becomes one step of a
 // QUndoStack that restores the figures and the file name as they were before or after it.
 #pragma once
 

@@ -5,7 +5,7 @@
 #include "bench/bench_canvas.h"
 
 #include "app/recovery_copy.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "canvas/interaction_state.h"
 
 #include <benchmark/benchmark.h>
@@ -44,7 +44,7 @@ struct BenchRecovery {
     {
         ShapeRecord r = list_get(list, 0);
         r.x1 += (i % 2) ? -1 : 1;
-        replace_shape(list, 0, r);
+        replace_figure(list, 0, r);
     }
 
     std::string folder;

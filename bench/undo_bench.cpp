@@ -3,7 +3,7 @@
 #include "bench/bench_canvas.h"
 
 #include "app/undo_history.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "core/trace.h"
 
 #include <benchmark/benchmark.h>
@@ -53,7 +53,7 @@ void history_step(benchmark::State& state, CanvasSize size, bool undo)
     fill_mixed(c.list, LIST_CAPACITY, size.width, size.height);
     QObject owner;
     QUndoStack* history = create_history(&owner, c.widget);
-    delete_shape(c.list, 0);  // one step of 200 and 199 figures
+    delete_figure(c.list, 0);  // one step of 200 and 199 figures
     QuietStdout quiet;
     for (auto _ : state) {
         // Each timed step is prepared by its opposite, untimed.

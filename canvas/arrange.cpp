@@ -5,7 +5,7 @@
 
 #include "canvas/canvas_context.h"
 #include "canvas/canvas_messages.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "canvas/gesture.h"
 #include "canvas/selection.h"
 #include "canvas/shape_drawing.h"
@@ -28,18 +28,8 @@ const char* const POINTS_TITLE = "Posição e tamanho";
 // The list when the keys may work on the selection (one figure at least, no gesture), else null.
 ObjectList* keyboard_list(CanvasWidget* canvas)
 {
-    ObjectList* list = canvas_list(canvas);
-    return list && !gesture_in_progress() && selection_size() > 0 ? list : nullptr;
-}
-
-// The selected figures, each displaced by dx, dy screen pixels (y down), the first point kept when
-// stretching; the others as they are.
-ObjectList displaced_selection(const ObjectList* list, int dx, int dy, bool stretch)
-{
-    ObjectList moved = *list;
-    for (int i : selected_places())
-        if (i < list_count(list)) moved.records[i] = shape_moved_by(list_get(list, i), dx, -int64_t{dy}, stretch);
-    return moved;
+    ObjectList* list = drawing_for_keys(canvas);
+    return list && selection_size() > 0 ? list : nullptr;
 }
 
 // The drawing order after place: the selected figures keep their order among themselves.
@@ -65,8 +55,8 @@ std::vector<int> order_after(Place place, int count)
 
 void step_selection(CanvasWidget* canvas, int step, bool add)
 {
-    ObjectList* list = canvas_list(canvas);
-    if (!list || gesture_in_progress() || list_count(list) == 0) return;
+    ObjectList* list = drawing_for_keys(canvas);
+    if (!list || list_count(list) == 0) return;
     const int n = list_count(list);
     const int now = focused_figure();
     const int next = now < 0 || now >= n ? (step < 0 ? n - 1 : 0) : (now + step + n) % n;
@@ -82,8 +72,8 @@ void step_selection(CanvasWidget* canvas, int step, bool add)
 
 void select_all(CanvasWidget* canvas)
 {
-    ObjectList* list = canvas_list(canvas);
-    if (!list || gesture_in_progress() || list_count(list) == 0) return;
+    ObjectList* list = drawing_for_keys(canvas);
+    if (!list || list_count(list) == 0) return;
     FigureSet all;
     for (int i = 0; i < list_count(list); ++i) all.set(i);
     select_figures(canvas, list, all, focused_figure());
@@ -91,8 +81,8 @@ void select_all(CanvasWidget* canvas)
 
 void select_none(CanvasWidget* canvas)
 {
-    ObjectList* list = canvas_list(canvas);
-    if (!list || gesture_in_progress()) return;
+    ObjectList* list = drawing_for_keys(canvas);
+    if (!list) return;
     select_figures(canvas, list, FigureSet(), -1);
 }
 
@@ -100,7 +90,7 @@ void delete_selection(CanvasWidget* canvas)
 {
     ObjectList* list = keyboard_list(canvas);
     if (!list) return;
-    delete_shapes(list, selected_figures());
+    delete_figures(list, selected_figures());
     redraw_all(canvas, list);
 }
 
@@ -108,16 +98,16 @@ void nudge_selection(CanvasWidget* canvas, int dx, int dy)
 {
     ObjectList* list = keyboard_list(canvas);
     if (!list) return;
-    rewrite_shapes(list, displaced_selection(list, dx, dy, false), selected_figures(), EditKind::Nudge);
-    redraw_keeping_selection(canvas, list);
+    move_figures(list, selected_figures(), dx, -int64_t{dy}, true);
+    redraw_all(canvas, list);
 }
 
 void stretch_selection(CanvasWidget* canvas, int dx, int dy)
 {
     ObjectList* list = keyboard_list(canvas);
     if (!list) return;
-    rewrite_shapes(list, displaced_selection(list, dx, dy, true), selected_figures(), EditKind::Stretch);
-    redraw_keeping_selection(canvas, list);
+    stretch_figures(list, selected_figures(), dx, -int64_t{dy}, true);
+    redraw_all(canvas, list);
 }
 
 void type_points_of_selected(CanvasWidget* canvas)
@@ -139,15 +129,15 @@ void type_points_of_selected(CanvasWidget* canvas)
     // A field left as shown keeps the figure's own value, even one past the fields' range.
     for (size_t k = 0; k < points.size(); ++k)
         if ((*values)[k] != fields[k].value) *points[k] = (*values)[k];
-    replace_shape(list, i, typed);
-    redraw_keeping_selection(canvas, list);
+    replace_figure(list, i, typed);
+    redraw_all(canvas, list);
 }
 
 void insert_at_centre(CanvasWidget* canvas)
 {
-    ObjectList* list = canvas_list(canvas);
+    ObjectList* list = drawing_for_keys(canvas);
     const int tool = chosen_tool();
-    if (!list || gesture_in_progress() || (tool != TOOL_RECT && tool != TOOL_ELLIPSE && tool != TOOL_TRIANG)) return;
+    if (!list || (tool != TOOL_RECT && tool != TOOL_ELLIPSE && tool != TOOL_TRIANG)) return;
     const int cx = canvas->width() / 2, cy = canvas->height() / 2;
     const int left = cx - 50, right = cx + 50, top = canvas_y(canvas, cy - 30), bottom = canvas_y(canvas, cy + 30);
     int added = 0;
@@ -167,6 +157,6 @@ void reorder_selection(CanvasWidget* canvas, Place place)
 {
     ObjectList* list = keyboard_list(canvas);
     if (!list) return;
-    reorder_shapes(list, order_after(place, list_count(list)));
-    redraw_keeping_selection(canvas, list);
+    reorder_figures(list, order_after(place, list_count(list)));
+    redraw_all(canvas, list);
 }

@@ -4,7 +4,7 @@
 // next one, Ctrl+A selects all and Esc none; the arrow keys nudge the selection, Ctrl+arrows
 // stretch it, F4 types one figure's points in, Home, End, Page Up and Page Down change its place in
 // the drawing order, Delete removes it.
-// Every change goes through the door (canvas/edits.h); the selection stays selected.
+// Every change goes through the door (canvas/door.h); the selection stays selected.
 #pragma once
 
 class CanvasWidget;

@@ -16,7 +16,7 @@ bool cancel_gesture(CanvasWidget* canvas)
     if (!gesture_in_progress()) return false;
     // Committed triangle edges and a moved triangle's trail are drawn for good: only a redraw
     // takes them off, and it also drops the dragged figure's highlight.
-    if (tri_clicks > 0 || select_drag_running()) redraw_all(canvas, canvas_list(canvas));
+    if (tri_clicks > 0 || select_drag_running()) redraw_dropping_selection(canvas, canvas_list(canvas));
     else rubber_erase(canvas);
     tri_clicks = 0;
     end_gesture();

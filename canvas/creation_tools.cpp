@@ -4,7 +4,7 @@
 
 #include "canvas/canvas_context.h"
 #include "canvas/canvas_messages.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"

@@ -8,9 +8,11 @@
 
 #include "canvas/announcement.h"
 #include "canvas/canvas_context.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
+#include "canvas/drawing_change.h"
 #include "canvas/figure_words.h"
 #include "canvas/selection.h"
+#include "core/figure_box.h"
 #include "core/hit_test.h"
 #include "core/shape_list.h"
 #include "toolkit/canvas_widget.h"
@@ -30,20 +32,10 @@ namespace {
 // to the screen cannot overflow.
 QRect widget_box(CanvasWidget* canvas, ShapeRecord r)
 {
-    const int xs[3] = {shape_x1(r), shape_x2(r), shape_x3(r)};
-    const int ys[3] = {shape_y1(r), shape_y2(r), shape_y3(r)};
-    const int n = uses_third_point(r) ? 3 : 2;
-    const auto [xmin, xmax] = std::minmax_element(xs, xs + n);
-    const auto [ymin, ymax] = std::minmax_element(ys, ys + n);
-    auto held = [](int v) { return std::clamp(v, -(1 << 20), 1 << 20); };
-    return QRect(QPoint(held(*xmin), held(canvas_y(canvas, *ymax))),
-                 QPoint(held(*xmax), held(canvas_y(canvas, *ymin))));
-}
-
-std::vector<ShapeRecord> records_of(const ObjectList* list)
-{
-    if (!list) return {};
-    return std::vector<ShapeRecord>(list->records, list->records + list_count(list));
+    const FigureBox box = figure_box(r);
+    auto held = [](int64_t v) { return int(std::clamp<int64_t>(v, -(1 << 20), 1 << 20)); };
+    return QRect(QPoint(held(box.left), held(canvas_y(canvas, int(held(box.top))))),
+                 QPoint(held(box.right), held(canvas_y(canvas, int(held(box.bottom))))));
 }
 
 // One figure: the place index of the drawing on canvas.
@@ -108,7 +100,7 @@ private:
 class DrawingAccessible : public QAccessibleWidget {
 public:
     explicit DrawingAccessible(CanvasWidget* canvas)
-        : QAccessibleWidget(canvas, QAccessible::Canvas), told_(records_of(canvas_list(canvas))), announcer_(canvas) {}
+        : QAccessibleWidget(canvas, QAccessible::Canvas), told_count_(childCount()), announcer_(canvas) {}
     ~DrawingAccessible() override
     {
         for (QAccessible::Id id : made_)
@@ -165,6 +157,13 @@ public:
         return canvas()->hasFocus() && i >= 0 && i < childCount() ? child(i) : QAccessibleWidget::focusChild();
     }
 
+    // A change the door made (or undo or redo replayed), told with the others of the same event.
+    void note_change(const DrawingChange& change)
+    {
+        changes_.push_back(change);
+        tell_later();
+    }
+
     // Asks for tell_changes once the event in hand is done; asking again meanwhile adds nothing.
     void tell_later()
     {
@@ -199,21 +198,37 @@ private:
         QAccessible::deleteAccessibleInterface(std::exchange(made_[index], 0));
     }
 
-    // Compares the list with what was last told and sends exactly the events the difference calls
-    // for; the count is in every name ("2 de 3"), so a change of count renames every figure.
+    // The places whose figure the changes gave other points (touched), and those among them that
+    // may now hold another figure (shifted): above the lowest one taken away or reordered.
+    static std::pair<FigureSet, FigureSet> places_touched(const std::vector<DrawingChange>& changes, int count)
+    {
+        FigureSet touched, shifted;
+        for (const DrawingChange& change : changes) {
+            if (change.kind != ChangeKind::Removed) touched |= change.figures;
+            if (change.kind != ChangeKind::Removed && change.kind != ChangeKind::Reordered) continue;
+            int lowest = 0;
+            while (lowest < LIST_CAPACITY && !change.figures[lowest]) ++lowest;
+            for (int i = lowest; i < count; ++i) shifted.set(i);
+        }
+        return {touched | shifted, shifted};
+    }
+
+    // Tells what the door's changes since the last tell did, and what became of the selection and
+    // the focus: the events of each place touched, then one sentence. The count is in every name
+    // ("2 de 3"), so a change of count renames every figure.
     void tell_changes()
     {
         told_pending_ = false;
+        const std::vector<DrawingChange> changes = std::exchange(changes_, {});
         if (!QAccessible::isActive()) return;
-        const ObjectList* list = canvas_list(canvas());
-        std::vector<ShapeRecord> was = std::exchange(told_, records_of(list));
+        const int before = std::exchange(told_count_, childCount()), after = told_count_;
         const FigureSet selection_was = std::exchange(told_selection_, selected_figures());
         const int focus_was = std::exchange(told_focus_, focused_figure());
-        const int before = int(was.size()), after = int(told_.size());
         for (int i = after; i < before; ++i) forget_child(i);
+        const auto [touched, shifted] = places_touched(changes, after);
         for (int i = 0; i < std::min(before, after); ++i) {
-            if (before != after || shape_type(was[i]) != shape_type(told_[i])) send(QAccessible::NameChanged, i);
-            if (was[i] == told_[i]) continue;
+            if (before != after || shifted[i]) send(QAccessible::NameChanged, i);
+            if (!touched[i]) continue;
             send(QAccessible::LocationChanged, i);
             send(QAccessible::DescriptionChanged, i);
         }
@@ -221,11 +236,14 @@ private:
         tell_selection(selection_was, after);
         const bool focus_moved = told_focus_ != focus_was;
         if (focus_moved && (told_focus_ >= 0 || canvas()->hasFocus())) send(QAccessible::Focus, told_focus_);
-        // What changed, in words, since Orca speaks none of the events above but a focus: the
-        // figures first, or else the selection.
-        std::string said = change_sentence(was, told_, told_focus_, focus_moved);
-        if (said.empty() && was == told_ && selection_was != told_selection_)
-            said = selection_sentence(told_, int(told_selection_.count()), told_focus_, focus_moved);
+        // What happened, in words, since Orca speaks none of the events above but a focus: the
+        // last change of the figures, or else the selection.
+        std::string said = changes.empty() ? "" : change_sentence(changes.back(), told_focus_, focus_moved);
+        if (changes.empty() && selection_was != told_selection_) {
+            const ObjectList* list = canvas_list(canvas());
+            const std::vector<ShapeRecord> figures(list->records, list->records + list_count(list));
+            said = selection_sentence(figures, int(told_selection_.count()), told_focus_, focus_moved);
+        }
         if (!said.empty()) announcer_.say(QString::fromStdString(said));
     }
 
@@ -248,8 +266,9 @@ private:
     static constexpr size_t MANY_AT_ONCE = 4;
 
     mutable std::vector<QAccessible::Id> made_;  // each place's child interface made so far, 0 for none
-    std::vector<ShapeRecord> told_;              // the figures as they were last told
-    FigureSet told_selection_;                   // and the selected ones
+    int told_count_;                             // the figures there were when last told
+    std::vector<DrawingChange> changes_;         // the door's changes since then
+    FigureSet told_selection_;                   // the selected figures when last told
     int told_focus_ = -1;                        // and the focused one (-1: none, or not yet told)
     bool told_pending_ = false;                  // a tell_changes is on its way
     Announcer announcer_;                        // says each change in words
@@ -274,8 +293,12 @@ void accessible_drawing_changed(CanvasWidget* canvas)
 
 void follow_drawing_for_assistive_technology(CanvasWidget* canvas)
 {
-    const int id = watch_drawing([canvas](const ObjectList&, const std::string&, bool) { accessible_drawing_changed(canvas); });
-    QObject::connect(canvas, &QObject::destroyed, [id] { stop_watching(id); });
     QPointer<CanvasWidget> area(canvas);
+    const int id = watch_changes([area](const DrawingChange& change) {
+        if (!area || !QAccessible::isActive()) return;
+        if (auto* drawing = dynamic_cast<DrawingAccessible*>(QAccessible::queryAccessibleInterface(area)))
+            drawing->note_change(change);
+    });
+    QObject::connect(canvas, &QObject::destroyed, [id] { stop_watching_changes(id); });
     watch_selection([area] { accessible_drawing_changed(area); });
 }

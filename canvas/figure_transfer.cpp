@@ -4,7 +4,7 @@
 #include "canvas/arrange.h"
 #include "canvas/canvas_context.h"
 #include "canvas/canvas_messages.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "canvas/gesture.h"
 #include "canvas/selection.h"
 #include "canvas/shape_drawing.h"
@@ -16,15 +16,15 @@
 ObjectList figures_to_copy(CanvasWidget* canvas)
 {
     ObjectList figures{};
-    const ObjectList* list = canvas_list(canvas);
-    if (!list || gesture_in_progress()) return figures;
+    const ObjectList* list = drawing_for_keys(canvas);
+    if (!list) return figures;
     return selection_size() > 0 ? selected_records(list) : *list;
 }
 
 ObjectList cut_selection(CanvasWidget* canvas)
 {
-    const ObjectList* list = canvas_list(canvas);
-    if (!list || gesture_in_progress() || selection_size() == 0) return {};
+    const ObjectList* list = drawing_for_keys(canvas);
+    if (!list || selection_size() == 0) return {};
     const ObjectList figures = selected_records(list);
     delete_selection(canvas);
     return figures;
@@ -55,10 +55,10 @@ ObjectList pasted_place(const ObjectList& figures, int times)
 
 bool paste_figures(CanvasWidget* canvas, const ObjectList& figures)
 {
-    ObjectList* list = canvas_list(canvas);
-    if (!list || gesture_in_progress()) return false;
+    ObjectList* list = drawing_for_keys(canvas);
+    if (!list) return false;
     const int n = list_count(&figures);
-    if (!insert_shapes(list, figures.records, n)) {
+    if (!insert_figures(list, figures.records, n)) {
         show_message(MESSAGE_TITLE, LIMIT_MESSAGE);
         return false;
     }

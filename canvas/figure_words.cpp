@@ -1,6 +1,7 @@
 #include "canvas/figure_words.h"
 
-#include <algorithm>
+#include "core/figure_box.h"
+
 #include <cstdint>
 
 namespace {
@@ -29,10 +30,102 @@ std::string figures(std::size_t n)
     return std::to_string(n) + (n == 1 ? " figura" : " figuras");
 }
 
-std::string capitalised(std::string s)
+// A participle agreeing with a kind, or with "figuras": "removido", "removidas".
+std::string agreeing(const char* stem, Gender gender, bool plural)
 {
-    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z') s[0] = char(s[0] - 'a' + 'A');
-    return s;
+    return std::string(stem) + (gender == Gender::Male ? "o" : "a") + (plural ? "s" : "");
+}
+
+// "Triângulo girado", "3 figuras giradas".
+std::string figures_done(const std::vector<ShapeRecord>& records, const char* stem)
+{
+    if (records.size() == 1) return std::string(kind_of(records[0]).word) + " " + agreeing(stem, kind_of(records[0]).gender, false);
+    return std::to_string(records.size()) + " figuras " + agreeing(stem, Gender::Female, true);
+}
+
+// Figures that went are named up to two, since they can no longer be reached to learn what they
+// were: "Retângulo removido", "Retângulo e Elipse removidos" (male when either is), "3 figuras
+// removidas".
+std::string figures_named_done(const std::vector<ShapeRecord>& records, const char* stem)
+{
+    if (records.size() == 2) {
+        const Kind a = kind_of(records[0]), b = kind_of(records[1]);
+        const Gender both = a.gender == Gender::Female && b.gender == Gender::Female ? Gender::Female : Gender::Male;
+        return std::string(a.word) + " e " + b.word + " " + agreeing(stem, both, true);
+    }
+    return figures_done(records, stem);
+}
+
+// "10 para cima e 30 para a esquerda": the vertical first, each only when there is one.
+std::string displacement(int64_t dx, int64_t dy)
+{
+    std::string said;
+    if (dy != 0) said = std::to_string(dy > 0 ? dy : -dy) + (dy > 0 ? " para cima" : " para baixo");
+    if (dx != 0) {
+        if (!said.empty()) said += " e ";
+        said += std::to_string(dx > 0 ? dx : -dx) + (dx > 0 ? " para a direita" : " para a esquerda");
+    }
+    return said;
+}
+
+const char* arrangement_words(Arrangement how)
+{
+    switch (how) {
+    case Arrangement::AlignedLeft: return " à esquerda";
+    case Arrangement::AlignedCentre: return " ao centro";
+    case Arrangement::AlignedRight: return " à direita";
+    case Arrangement::AlignedTop: return " em cima";
+    case Arrangement::AlignedMiddle: return " ao meio";
+    case Arrangement::AlignedBottom: return " embaixo";
+    default: return "";
+    }
+}
+
+const char* arrangement_stem(Arrangement how)
+{
+    switch (how) {
+    case Arrangement::None: return "alterad";
+    case Arrangement::Distributed: return "distribuíd";
+    case Arrangement::Flipped: return "espelhad";
+    case Arrangement::Turned: return "girad";
+    default: return "alinhad";
+    }
+}
+
+int first_of(const FigureSet& set)
+{
+    for (int i = 0; i < LIST_CAPACITY; ++i)
+        if (set[i]) return i;
+    return -1;
+}
+
+// The sentence of what change did, from its record alone.
+std::string what_happened(const DrawingChange& change, int place)
+{
+    const std::vector<ShapeRecord>& records = change.records;
+    const bool one = records.size() == 1;
+    switch (change.kind) {
+    case ChangeKind::Added:
+        if (one) return figure_name(records[0], place, change.count) + ", " + figure_description(records[0]);
+        return std::to_string(records.size()) + " figuras adicionadas, " + figures(change.count);
+    case ChangeKind::Removed: return figures_named_done(records, "removid") + ", " + figures(change.count);
+    case ChangeKind::Moved:
+        if (one) return figure_description(records[0]);
+        return figures_done(records, "movid") + ", " + displacement(change.dx, change.dy);
+    case ChangeKind::Stretched:
+        if (one) return figure_description(records[0]);
+        return figures_done(records, "esticad");
+    case ChangeKind::Rewritten:
+        if (one && change.arrangement == Arrangement::None) return figure_description(records[0]);
+        if (one) return figures_done(records, arrangement_stem(change.arrangement)) + ", " + figure_description(records[0]);
+        return figures_done(records, arrangement_stem(change.arrangement)) + arrangement_words(change.arrangement);
+    case ChangeKind::Reordered: return "Ordem alterada";
+    case ChangeKind::Replaced:
+        if (change.replacement == Replacement::New) return "Desenho novo";
+        return std::string(change.replacement == Replacement::Opened ? "Desenho aberto, " : "Desenho recuperado, ") +
+               figures(change.count);
+    }
+    return "";
 }
 
 }  // namespace
@@ -44,49 +137,29 @@ std::string figure_name(ShapeRecord r, int index, int count)
 
 std::string figure_description(ShapeRecord r)
 {
-    const int n = uses_third_point(r) ? 3 : 2;
-    const int64_t xs[3] = {shape_x1(r), shape_x2(r), shape_x3(r)};
-    const int64_t ys[3] = {shape_y1(r), shape_y2(r), shape_y3(r)};
-    const auto [left, right] = std::minmax_element(xs, xs + n);
-    const auto [bottom, top] = std::minmax_element(ys, ys + n);
-    std::string said = std::to_string(*right - *left) + " por " + std::to_string(*top - *bottom) + ", em " +
-                       std::to_string(*left) + ", " + std::to_string(*bottom);
-    if (n == 3) {
+    const FigureBox box = figure_box(r);
+    std::string said = std::to_string(box_width(box)) + " por " + std::to_string(box_height(box)) + ", em " +
+                       std::to_string(box.left) + ", " + std::to_string(box.bottom);
+    if (uses_third_point(r)) {
+        const int64_t xs[3] = {shape_x1(r), shape_x2(r), shape_x3(r)};
+        const int64_t ys[3] = {shape_y1(r), shape_y2(r), shape_y3(r)};
         said += ", pontos";
         for (int k = 0; k < 3; ++k) said += (k ? ", " : " ") + std::to_string(xs[k]) + " " + std::to_string(ys[k]);
     }
     return said;
 }
 
-std::string change_sentence(const std::vector<ShapeRecord>& was, const std::vector<ShapeRecord>& now,
-                            int focus_now, bool focus_moved)
+std::string change_sentence(const DrawingChange& change, int focus_now, bool focus_moved)
 {
-    if (was == now) return "";
-    // The run that changed, between what both keep at the start and at the end.
-    const std::size_t shorter = std::min(was.size(), now.size());
-    std::size_t p = 0, s = 0;
-    while (p < shorter && was[p] == now[p]) ++p;
-    while (s < shorter - p && was[was.size() - 1 - s] == now[now.size() - 1 - s]) ++s;
-    const std::size_t removed = was.size() - p - s, added = now.size() - p - s;
-    const bool spoken_by_focus = focus_moved && focus_now == int(p);
-    if (removed == 0 && added == 1)
-        return spoken_by_focus ? "" : figure_name(now[p], int(p), int(now.size())) + ", " + figure_description(now[p]);
-    if (removed == 1 && added == 0) {
-        const Kind kind = kind_of(was[p]);
-        return std::string(kind.word) + (kind.gender == Gender::Male ? " removido, " : " removida, ") +
-               figures(now.size());
-    }
-    if (removed == added && std::is_permutation(was.begin() + p, was.end() - s, now.begin() + p))
-        return focus_moved ? "" : "Ordem alterada";
-    if (removed == 1 && added == 1) return spoken_by_focus ? "" : figure_description(now[p]);
-    if (removed == added) {
-        std::size_t changed = 0;
-        for (std::size_t i = p; i < was.size() - s; ++i) changed += was[i] == now[i] ? 0 : 1;
-        return std::to_string(changed) + " figuras alteradas";
-    }
-    if (removed == 0) return std::to_string(added) + " figuras adicionadas, " + figures(now.size());
-    if (added == 0) return std::to_string(removed) + " figuras removidas, " + figures(now.size());
-    return capitalised(figures(now.size()));  // another drawing: New, Open
+    const std::string replayed = change.replay == Replay::Undone   ? "Desfeito: "
+                                 : change.replay == Replay::Redone ? "Refeito: "
+                                                                   : "";
+    // One figure that now has the focus is said by the focus event, unless undo or redo replays it.
+    const int place = first_of(change.figures);
+    const bool spoken_by_focus = change.replay == Replay::None && focus_moved &&
+                                 (change.kind == ChangeKind::Reordered || focus_now == place);
+    if (spoken_by_focus && (change.records.size() == 1 || change.kind == ChangeKind::Reordered)) return "";
+    return replayed + what_happened(change, place);
 }
 
 std::string selection_sentence(const std::vector<ShapeRecord>& figures, int selected, int focus, bool focus_moved)

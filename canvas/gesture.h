@@ -4,3 +4,10 @@
 #pragma once
 
 bool gesture_in_progress();
+
+class CanvasWidget;
+struct ObjectList;
+
+// The one check of every key and command that works on the drawing: canvas's drawing when one may
+// act on it now (it exists, and no gesture owns the pointer), else null.
+ObjectList* drawing_for_keys(CanvasWidget* canvas);

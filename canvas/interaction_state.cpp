@@ -1,13 +1,13 @@
 #include "canvas/interaction_state.h"
 
+#include "canvas/selection.h"
+
 int anchor_x = 0;
 int anchor_y = 0;
 int tri_x[3] = {0, 0, 0};
 int tri_y[3] = {0, 0, 0};
 int tri_clicks = 0;
 int grabbed_index = 0;
-int marked_index = -1;
-int selected_index = 0;
 
 void reset_interaction_state()
 {
@@ -15,6 +15,5 @@ void reset_interaction_state()
     for (int i = 0; i < 3; ++i) tri_x[i] = tri_y[i] = 0;
     tri_clicks = 0;
     grabbed_index = 0;
-    marked_index = -1;
-    selected_index = 0;
+    forget_selection();
 }

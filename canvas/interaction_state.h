@@ -8,9 +8,8 @@ extern int tri_x[3];        // vertices of the triangle being built, in click or
 extern int tri_y[3];
 extern int tri_clicks;      // how many of those vertices are complete (0 to 2 between clicks)
 extern int grabbed_index;   // figure grabbed by the last select press (0 at start), -1 when it hit nothing
-extern int marked_index;    // figure drawn highlighted and focused, -1 for none (canvas/selection.h)
-extern int selected_index;  // figure the select handlers work on (0 at start), -1 after a redraw
 
-// Back to the state at start-up (tests begin each case here); the file name is the door's
-// (start_drawing, canvas/edits.h).
+// Back to the state at start-up (tests begin each case here), no figure selected; the file name is
+// the door's (start_drawing, canvas/door.h). The highlighted figure is the selection's focus
+// (canvas/selection.h).
 void reset_interaction_state();

@@ -7,7 +7,7 @@
 #include "canvas/select_tool.h"
 
 #include "canvas/canvas_context.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
@@ -24,15 +24,18 @@
 namespace {
 
 using Displacement = ShapeRecord (*)(const ObjectList*, int, int, int);
+using Commit = void (*)(ObjectList*, const FigureSet&, int64_t dx, int64_t dy, bool joins_run);
 struct SelectDrag;
 using Release = void (*)(const SelectDrag& drag, CanvasWidget* canvas, ObjectList* list, int x, int y);
 
 // A select drag: the button that starts and ends it, the handler that shows where the figures go,
-// how a figure is displaced, its highlight while it is dragged, and the release that ends it.
+// how a figure is displaced and the door's operation that does it for good, its highlight while it
+// is dragged, and the release that ends it.
 struct SelectDrag {
     int button;
     MotionFn motion;
     Displacement displace;
+    Commit commit;
     uint32_t colour;
     Release release;
 };
@@ -45,10 +48,10 @@ int band_motion(CanvasWidget* canvas, int x, int y);
 
 enum SelectDragRow { MOVE, STRETCH, MOVE_SEVERAL, BAND };
 const SelectDrag SELECT_DRAGS[] = {
-    {'1', move_motion, shape_translate, COLOR_RED, drop},           // MOVE: every point follows the pointer
-    {'3', stretch_motion, shape_stretch, COLOR_BLUE, drop},         // STRETCH: all but the first point
-    {'1', move_several_motion, shape_translate, COLOR_RED, drop_several},  // the selection of several
-    {'1', band_motion, nullptr, COLOR_BLACK, drop_band},            // a band from empty canvas
+    {'1', move_motion, shape_translate, move_figures, COLOR_RED, drop},       // MOVE: every point follows the pointer
+    {'3', stretch_motion, shape_stretch, stretch_figures, COLOR_BLUE, drop},  // STRETCH: all but the first point
+    {'1', move_several_motion, shape_translate, move_figures, COLOR_RED, drop_several},  // the selection of several
+    {'1', band_motion, nullptr, nullptr, COLOR_BLACK, drop_band},             // a band from empty canvas
 };
 
 // A release this close to the press, in pixels each way, is a click: no band.
@@ -76,10 +79,10 @@ ShapeRecord displaced(ShapeRecord r, bool first_too, int px, int py)
     return shape_moved_by(r, int64_t{px} - anchor_x, int64_t{py} - anchor_y, !first_too);
 }
 
-// The figure the running drag works on, or -1 once a redraw has dropped the selection.
+// The figure the running drag works on, or -1 once a repaint has dropped the selection.
 int dragged_index(const ObjectList* list)
 {
-    const int d = selected_index;
+    const int d = focused_figure();
     return (d >= 0 && d < list_count(list) && d == grabbed_index) ? d : -1;
 }
 
@@ -137,7 +140,7 @@ void drop(const SelectDrag& drag, CanvasWidget* canvas, ObjectList* list, int x,
         end_drag(canvas);  // the figure was taken away mid-drag: it stays as it is
         return;
     }
-    replace_shape(list, d, drag.displace(list, d, x, y));
+    drag.commit(list, FigureSet().set(d), int64_t{x} - anchor_x, int64_t{y} - anchor_y, false);
     redraw_all(canvas, list);  // takes the feedback outline and the old place off the canvas
     mark_shape(list, grabbed_index, canvas);
     highlight(canvas, list, d, drag.colour);
@@ -174,15 +177,12 @@ int move_several_motion(CanvasWidget* canvas, int x, int y)
     return IUP_DEFAULT;
 }
 
-void drop_several(const SelectDrag&, CanvasWidget* canvas, ObjectList* list, int x, int y)
+void drop_several(const SelectDrag& drag, CanvasWidget* canvas, ObjectList* list, int x, int y)
 {
     end_gesture();
-    if (dragged_index(list) < 0) return;  // a redraw dropped the selection mid-drag: nothing moves
-    ObjectList moved = *list;
-    for (int i : selected_places())
-        if (i < list_count(list)) moved.records[i] = shape_translate(list, i, x, y);
-    rewrite_shapes(list, moved, selected_figures(), EditKind::Change);
-    redraw_keeping_selection(canvas, list);
+    if (dragged_index(list) < 0) return;  // a repaint dropped the selection mid-drag: nothing moves
+    drag.commit(list, selected_figures(), int64_t{x} - anchor_x, int64_t{y} - anchor_y, false);
+    redraw_all(canvas, list);
 }
 
 // The pointer is traced as it was before bands existed, and the band follows it.
@@ -263,7 +263,7 @@ int delete_button(CanvasWidget* canvas, int button, int pressed, int x, int y)
     if (!list || button != '1' || !pressed) return IUP_DEFAULT;
     const int e = list_pick(list, x, y);
     if (e < 0) return IUP_DEFAULT;  // empty canvas: nothing to delete
-    delete_shape(list, e);
-    redraw_all(canvas, list);
+    delete_figure(list, e);
+    redraw_dropping_selection(canvas, list);
     return IUP_DEFAULT;
 }

@@ -1,11 +1,13 @@
-// The selection's set and its drawing. marked_index and selected_index are written here alone.
+// The selection's state and its drawing, written here alone.
 #include "canvas/selection.h"
 
 #include "canvas/canvas_context.h"
-#include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
 
 namespace {
+
+// The figure drawn highlighted and focused: the last reached or clicked, -1 for none.
+int marked_index = -1;
 
 FigureSet& chosen()
 {
@@ -70,14 +72,14 @@ void mark_shape(ObjectList* list, int index, CanvasWidget* canvas)
         if (chosen()[i] && i != index) draw_figure(canvas, list, i);
     chosen().reset();
     if (index >= 0 && index < LIST_CAPACITY) chosen().set(index);
-    marked_index = selected_index = index;
+    marked_index = index;
     tell_watchers();
 }
 
 void focus_on(int index)
 {
     if (!is_selected(index)) return;
-    marked_index = selected_index = index;
+    marked_index = index;
     tell_watchers();
 }
 
@@ -94,7 +96,7 @@ void select_figures(CanvasWidget* canvas, const ObjectList* list, const FigureSe
     for (int i = 0; list && i < list_count(list); ++i)
         if (was[i] && !set[i]) draw_figure(canvas, list, i);
     chosen() = set;
-    marked_index = selected_index = (focus >= 0 && set[focus]) || set.none() ? focus : top_most(set);
+    marked_index = focus >= 0 && set[focus] ? focus : top_most(set);  // never a figure left out
     for (int i = 0; list && i < list_count(list); ++i)
         if (set[i] && !was[i]) highlight(canvas, list, i, COLOR_RED);
     tell_watchers();
@@ -109,7 +111,7 @@ void draw_selection(CanvasWidget* canvas, const ObjectList* list)
 void forget_selection()
 {
     chosen().reset();
-    marked_index = selected_index = -1;
+    marked_index = -1;
     tell_watchers();
 }
 
@@ -121,7 +123,6 @@ void selection_follows(const std::vector<int>& kept)
         if (chosen()[i] && kept[i] >= 0) set.set(kept[i]);
     chosen() = set;
     marked_index = moved(marked_index);
-    selected_index = moved(selected_index);
     tell_watchers();
 }
 
@@ -130,7 +131,7 @@ SelectionState selection_now() { return {chosen(), marked_index}; }
 void put_back_selection(const SelectionState& state)
 {
     chosen() = state.set;
-    marked_index = selected_index = state.focus;
+    marked_index = state.focus;
     tell_watchers();
 }
 

@@ -1,10 +1,11 @@
 // The selection: the set of figures selected now and the focused one (the last reached or
 // clicked, what a screen reader reads), drawn highlighted. Its one owner; every other room asks it.
 // A plain click or drag of one figure is the selection of that figure: mark_shape and highlight
-// keep the single highlight's behaviour, colours included. The door (canvas/edits.h) maps the set
-// through every change that adds, removes or reorders figures; a redraw of the whole drawing drops
-// it. The state lives in marked_index (the focused figure) and selected_index (the figure the
-// select handlers work on), with the rest of the interaction state, and in the set here.
+// keep the single highlight's behaviour, colours included. The door (canvas/door.h) maps the set
+// through every change that adds, removes or reorders figures, and a redraw of the whole drawing
+// draws it again; only what drops the highlight on purpose (a resize or repaint, New, Open, a
+// press on empty canvas) forgets it. The set and the focused figure (marked_index, the figure the
+// select handlers work on too) live in selection.cpp and are written there alone.
 #pragma once
 
 #include "core/shape_list.h"
@@ -29,10 +30,10 @@ ObjectList selected_records(const ObjectList* list);
 // The places of the selected figures in drawing order.
 std::vector<int> selected_places();
 
-// Makes index (or -1) the marked and selected figure and the whole selection, first redrawing the
-// old selection in the current colour (black) to remove its highlight.
+// Makes index (or -1) the focused figure and the whole selection, first redrawing the old
+// selection in the current colour (black) to remove its highlight.
 void mark_shape(ObjectList* list, int index, CanvasWidget* canvas);
-// Focuses index, one of the selected figures, and makes it the one the select handlers work on.
+// Focuses index, one of the selected figures.
 void focus_on(int index);
 // Draws figure index in colour, then goes back to black.
 void highlight(CanvasWidget* canvas, const ObjectList* list, int index, uint32_t colour);
@@ -41,7 +42,8 @@ void highlight(CanvasWidget* canvas, const ObjectList* list, int index, uint32_t
 void select_figures(CanvasWidget* canvas, const ObjectList* list, const FigureSet& set, int focus);
 // Draws every selected figure in red.
 void draw_selection(CanvasWidget* canvas, const ObjectList* list);
-// The selection is gone with the drawing it was on (a redraw, New, Open); nothing is drawn.
+// No figure selected, nothing drawn: the highlight went with the canvas it was on (a resize or
+// repaint, New, Open, a recovered drawing).
 void forget_selection();
 
 // The door's share: the selection follows the figures through a change. kept[i] is where old

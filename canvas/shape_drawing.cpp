@@ -17,18 +17,16 @@ void draw_shape_rubber(CanvasWidget* canvas, int type, int x1, int x2, int x3, i
 
 int redraw_all(CanvasWidget* canvas, ObjectList* list)
 {
-    forget_selection();  // the highlight goes with the clearing
     if (CanvasContext* ctx = active_context(canvas)) {
         draw_list(ctx->surface, list);
         forget_rubber(ctx);
     }
+    draw_selection(canvas, list);
     return list ? list_count(list) : 0;
 }
 
-void redraw_keeping_selection(CanvasWidget* canvas, ObjectList* list)
+int redraw_dropping_selection(CanvasWidget* canvas, ObjectList* list)
 {
-    const SelectionState kept = selection_now();
-    redraw_all(canvas, list);
-    put_back_selection(kept);
-    draw_selection(canvas, list);
+    forget_selection();
+    return redraw_all(canvas, list);
 }

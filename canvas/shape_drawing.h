@@ -8,9 +8,10 @@ class CanvasWidget;
 
 // Feedback drawing of a figure being moved or stretched.
 void draw_shape_rubber(CanvasWidget* canvas, int type, int x1, int x2, int x3, int y1, int y2, int y3);
-// Clears the canvas and draws every figure in order; returns the number drawn. It drops the
-// highlight and the selection (marked and selected become -1, and no figure is selected), which
-// ends a select drag in progress: the drag changes nothing any more and its release only tidies up.
+// Clears the canvas and draws every figure in order, then the selection highlighted; returns the
+// number drawn.
 int redraw_all(CanvasWidget* canvas, ObjectList* list);
-// The same, keeping the selection, drawn highlighted where its figures are now.
-void redraw_keeping_selection(CanvasWidget* canvas, ObjectList* list);
+// The same after forgetting the selection: the highlight goes with the clearing (a resize, a
+// repaint, the delete tool). It ends a select drag in progress: the drag changes nothing any more
+// and its release only tidies up.
+int redraw_dropping_selection(CanvasWidget* canvas, ObjectList* list);

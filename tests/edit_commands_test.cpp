@@ -9,7 +9,7 @@
 #include "canvas/canvas_context.h"
 #include "canvas/selection.h"
 #include "canvas/tool_table.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "canvas/interaction_state.h"
 #include "core/shape_file.h"
 
@@ -191,7 +191,7 @@ TEST_F(EditCommandsTest, ARunOfNudgesOnOneFigureIsOneStep)
     key(Qt::Key_Tab);
     arrows();
     EXPECT_EQ(records_of(w.list), records_of(rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {92, 20, 112, 40}})));
-    EXPECT_EQ(marked_index, 2);  // still highlighted
+    EXPECT_EQ(focused_figure(), 2);  // still highlighted
     // Ctrl+Right and Ctrl+Shift+Down: the second point 1 px right and 10 px down on the screen.
     key(Qt::Key_Right, Qt::ControlModifier);
     key(Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
@@ -283,7 +283,7 @@ TEST_F(EditCommandsTest, OrderKeysAtTheEndsChangeNothing)
         for (int slot : c.order) expected.records[expected.count++] = start.records[slot];
         EXPECT_EQ(records_of(w.list), records_of(&expected));
         EXPECT_EQ(w.history->count(), steps + (c.order == std::vector<int>{0, 1, 2} ? 0 : 1));
-        EXPECT_EQ(marked_index, c.highlighted);
+        EXPECT_EQ(focused_figure(), c.highlighted);
     }
 }
 
@@ -294,11 +294,11 @@ TEST_F(EditCommandsTest, TabWalksEveryFigureFromTheTop)
     std::vector<int> seen;
     for (int i = 0; i < 4; ++i) {
         key(Qt::Key_Tab);
-        seen.push_back(marked_index);
+        seen.push_back(focused_figure());
     }
     for (int i = 0; i < 2; ++i) {
         key(Qt::Key_Backtab, Qt::ShiftModifier);
-        seen.push_back(marked_index);
+        seen.push_back(focused_figure());
     }
     EXPECT_EQ(seen, (std::vector<int>{2, 1, 0, 2, 0, 1}));
     EXPECT_EQ(count_pixels(image(), COLOR_RED), 80);  // one 21 by 21 outline
@@ -400,7 +400,7 @@ TEST_F(EditCommandsTest, ReturnMakesAFigureOfTheChosenKindAtTheCentre)
         const bool made = *c.trace != 0;
         EXPECT_EQ(list_count(w.list), made ? 1 : 0);
         EXPECT_EQ(w.history->count(), steps + (made ? 1 : 0));
-        EXPECT_EQ(marked_index, made ? 0 : -1);
+        EXPECT_EQ(focused_figure(), made ? 0 : -1);
         EXPECT_EQ(count_pixels(image(), COLOR_RED) > 0, made);
     }
     ObjectList full{};
@@ -493,6 +493,7 @@ TEST_F(EditCommandsTest, GesturesAndKeysOnASelectionOfSeveral)
     const auto all = [&] { key(Qt::Key_A, Qt::ControlModifier); };
     ObjectList tri{};  // its third point above the band; opening it is a step
     tri.records[tri.count++] = {SHAPE_TRIANGLE, 10, 40, 25, 10, 10, 100};
+    const ObjectList dot = rects({{200, 100, 200, 100}});  // at (200, 153) on the screen
     struct Case {
         const char* name;
         std::function<void()> act;
@@ -507,6 +508,10 @@ TEST_F(EditCommandsTest, GesturesAndKeysOnASelectionOfSeveral)
         {"a band that cuts a figure leaves it", [&] { band(5, 200, 25, 250); }, "000", start, 0},
         {"a band must hold a triangle's third point too", [&] { load(tri); band(5, 200, 45, 250); }, "0", tri, 1},
         {"a click on empty canvas is no band", [&] { all(); band(300, 100, 302, 102); }, "000", start, 0},
+        {"a release 2 pixels from the press is a click", [&] { load(dot); band(199, 154, 201, 152); }, "0", dot, 1},
+        {"a band whose edges meet a figure's takes it", [&] { band(10, 200, 30, 250); }, "100", start, 0},
+        {"Shift+click takes the focused one out, and Tab goes on from one still selected",
+         [&] { a_and_c(); shift_click(c); key(Qt::Key_Tab); }, "001", start, 0},
         {"Shift with a band adds", [&] { click(Qt::LeftButton, c.x(), c.y()); band(5, 200, 35, 250, Qt::ShiftModifier); },
          "101", start, 0},
         {"Ctrl+A", all, "111", start, 0},

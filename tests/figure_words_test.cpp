@@ -25,33 +25,69 @@ TEST(FigureWords, AFigureIsItsKindPlaceAndBoxInWords)
     }
 }
 
-TEST(FigureWords, EachChangeIsOneSentence)
+// The door's record of each kind of change against the sentence it gives: one figure, two next to
+// each other, two apart, all of 200, and undo and redo saying the same.
+TEST(FigureWords, EachChangeIsOneSentenceFromWhatItDid)
 {
     const ShapeRecord a{SHAPE_RECT, 0, 10, -1, 0, 10, -1}, b{SHAPE_ELLIPSE, 0, 20, -1, 0, 10, -1};
-    const ShapeRecord a1{SHAPE_RECT, 1, 11, -1, 0, 10, -1}, c{SHAPE_TRIANGLE, 0, 5, 10, 0, 5, 0};
-    const std::vector<ShapeRecord> many(200, a), many_moved(200, a1);
+    const ShapeRecord c{SHAPE_TRIANGLE, 0, 5, 10, 0, 5, 0}, a1{SHAPE_RECT, 1, 11, -1, 0, 10, -1};
+    auto set = [](std::initializer_list<int> places) {
+        FigureSet s;
+        for (int i : places) s.set(i);
+        return s;
+    };
+    FigureSet all;
+    for (int i = 0; i < 200; ++i) all.set(i);
+    using K = ChangeKind;
     const struct {
-        std::vector<ShapeRecord> was, now;
+        DrawingChange change;
         int focus;
         bool focus_moved;
         std::string said;
     } cases[] = {
-        {{a, b}, {a, b, c}, -1, false, "Triângulo 3 de 3, 10 por 5, em 0, 0, pontos 0 0, 5 5, 10 0"},
-        {{a, b}, {a, b, c}, 2, true, ""},  // the new figure took the focus, which says it
-        {{a, b, c}, {a, c}, -1, true, "Elipse removida, 2 figuras"},
-        {{a}, {}, -1, true, "Retângulo removido, nenhuma figura"},
-        {{a, a}, {a}, -1, true, "Retângulo removido, 1 figura"},  // what both keep must not overlap
-        {{a, b}, {a1, b}, 0, false, "10 por 10, em 1, 0"},
-        {{a, b, c}, {b, c, a}, -1, false, "Ordem alterada"},
-        {many, many_moved, 0, false, "200 figuras alteradas"},
-        {{a}, {a, b, c}, -1, false, "2 figuras adicionadas, 3 figuras"},
-        {{a, b, c}, {c}, -1, false, "2 figuras removidas, 1 figura"},
-        {{a, b}, {c}, -1, false, "1 figura"},
-        {{a, b}, {}, -1, false, "2 figuras removidas, nenhuma figura"},
-        {{a, b}, {a, b}, 0, true, ""},
+        {{.kind = K::Added, .figures = set({2}), .records = {c}, .count = 3}, -1, false,
+         "Triângulo 3 de 3, 10 por 5, em 0, 0, pontos 0 0, 5 5, 10 0"},
+        {{.kind = K::Added, .figures = set({2}), .records = {c}, .count = 3}, 2, true, ""},  // the focus says it
+        {{.kind = K::Added, .figures = set({1, 2}), .records = {b, c}, .count = 3}, 2, true,
+         "2 figuras adicionadas, 3 figuras"},
+        {{.kind = K::Removed, .figures = set({1}), .records = {b}, .count = 2}, -1, true, "Elipse removida, 2 figuras"},
+        {{.kind = K::Removed, .figures = set({2}), .records = {c}, .count = 0}, -1, false,
+         "Triângulo removido, nenhuma figura"},
+        {{.kind = K::Removed, .figures = set({0, 2}), .records = {a, b}, .count = 1}, -1, false,
+         "Retângulo e Elipse removidos, 1 figura"},  // two apart
+        {{.kind = K::Removed, .figures = set({0, 1}), .records = {b, b}, .count = 1}, -1, false,
+         "Elipse e Elipse removidas, 1 figura"},
+        {{.kind = K::Removed, .figures = all, .records = std::vector<ShapeRecord>(200, a), .count = 0}, -1, false,
+         "200 figuras removidas, nenhuma figura"},
+        {{.kind = K::Moved, .figures = set({0}), .records = {a1}, .dx = 1, .count = 2}, 0, false, "10 por 10, em 1, 0"},
+        {{.kind = K::Moved, .figures = set({0}), .records = {a1}, .dx = 1, .count = 2}, 0, true, ""},
+        {{.kind = K::Moved, .figures = set({0, 2}), .records = {a1, c}, .dx = 1, .count = 3}, 2, false,
+         "2 figuras movidas, 1 para a direita"},
+        {{.kind = K::Moved, .figures = all, .records = std::vector<ShapeRecord>(200, a), .dx = -30, .dy = 10, .count = 200},
+         0, false, "200 figuras movidas, 10 para cima e 30 para a esquerda"},
+        {{.kind = K::Moved, .figures = set({0, 1}), .records = {a, a}, .dy = -1, .count = 2}, 0, false,
+         "2 figuras movidas, 1 para baixo"},
+        {{.kind = K::Stretched, .figures = set({1}), .records = {b}, .dx = 1, .count = 3}, -1, false,
+         "20 por 10, em 0, 0"},
+        {{.kind = K::Stretched, .figures = set({0, 1, 2}), .records = {a, b, c}, .dy = 1, .count = 3}, -1, false,
+         "3 figuras esticadas"},
+        {{.kind = K::Rewritten, .figures = set({0, 1, 2}), .records = {a, b, c}, .count = 3,
+          .arrangement = Arrangement::AlignedLeft}, -1, false, "3 figuras alinhadas à esquerda"},
+        {{.kind = K::Rewritten, .figures = set({0}), .records = {c}, .count = 1, .arrangement = Arrangement::Turned}, -1,
+         false, "Triângulo girado, 10 por 5, em 0, 0, pontos 0 0, 5 5, 10 0"},
+        {{.kind = K::Reordered, .figures = set({0, 2}), .count = 3}, -1, false, "Ordem alterada"},
+        {{.kind = K::Replaced, .count = 6, .replacement = Replacement::Opened}, -1, false, "Desenho aberto, 6 figuras"},
+        {{.kind = K::Replaced, .count = 0, .replacement = Replacement::New}, -1, false, "Desenho novo"},
+        {{.kind = K::Replaced, .count = 1, .replacement = Replacement::Recovered}, -1, false,
+         "Desenho recuperado, 1 figura"},
+        {{.kind = K::Removed, .figures = set({0, 2}), .records = {a, c}, .count = 1, .replay = Replay::Undone}, -1, false,
+         "Desfeito: Retângulo e Triângulo removidos, 1 figura"},
+        {{.kind = K::Moved, .figures = set({0}), .records = {a1}, .dx = 1, .count = 2, .replay = Replay::Redone}, 0, true,
+         "Refeito: 10 por 10, em 1, 0"},  // a replay is said even where the focus is
     };
-    for (const auto& k : cases) EXPECT_EQ(change_sentence(k.was, k.now, k.focus, k.focus_moved), k.said);
+    for (const auto& k : cases) EXPECT_EQ(change_sentence(k.change, k.focus, k.focus_moved), k.said);
     EXPECT_EQ(selection_sentence({a, b, c}, 3, 2, true), "3 figuras selecionadas");
+    EXPECT_EQ(selection_sentence({a, b, c}, 2, 2, true), "2 figuras selecionadas");
     EXPECT_EQ(selection_sentence({a, b, c}, 0, -1, true), "Nenhuma figura selecionada");
     EXPECT_EQ(selection_sentence({a, b, c}, 1, 1, false), "Elipse 2 de 3, 20 por 10, em 0, 0");
 }

@@ -7,7 +7,7 @@
 #include "app/file_commands.h"
 #include "canvas/canvas_context.h"
 #include "canvas/selection.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
 #include "canvas/shape_drawing.h"
@@ -301,8 +301,8 @@ TEST_F(FileCommandsTest, NewClearsCanvasAndListAndKeepsTheTool)
     EXPECT_EQ(asked(), 0u);
     EXPECT_EQ(list_count(w.list), 0);
     EXPECT_EQ(count_non_white(image()), 0);
-    EXPECT_EQ(marked_index, -1);
-    EXPECT_EQ(selected_index, -1);
+    EXPECT_EQ(focused_figure(), -1);
+    EXPECT_EQ(focused_figure(), -1);
     EXPECT_TRUE(w.toggles[TOOL_RECT]->isChecked());
     drag(Qt::LeftButton, 60, 60, 90, 90);
     ASSERT_EQ(list_count(w.list), 1);

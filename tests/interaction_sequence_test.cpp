@@ -13,7 +13,7 @@
 #include "app/recovery_copy.h"
 #include "app/undo_history.h"
 #include "canvas/canvas_context.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "canvas/interaction_state.h"
 #include "toolkit/canvas_widget.h"
 
@@ -231,7 +231,7 @@ protected:
         ObjectList* list = canvas_list(w.canvas);
         ASSERT_GE(list->count, 0) << "step " << step;
         ASSERT_LE(list->count, LIST_CAPACITY) << "step " << step;
-        ASSERT_LT(marked_index, list->count) << "step " << step;
+        ASSERT_LT(focused_figure(), list->count) << "step " << step;
         for (int i = list->count; i < LIST_CAPACITY; ++i) list->records[i] = POISON;
         ASSERT_EQ(copy_on_disk(), !in_its_file()) << "step " << step;
         bool action_done = held == Qt::NoButton && tri_clicks == 0;

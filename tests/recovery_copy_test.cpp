@@ -7,7 +7,7 @@
 
 #include "app/recovery_copy.h"
 #include "app/unix_signals.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "canvas/canvas_context.h"
 #include "canvas/interaction_state.h"
 #include "core/recovery_note.h"

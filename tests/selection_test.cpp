@@ -80,12 +80,12 @@ TEST_F(SelectionTest, TopMostOfOverlappingFiguresIsMovedThenDeleted)
     ddrag(Qt::LeftButton, 120, 120, 140, 130);
     EXPECT_TRUE(same_record(list_get(w.list, 0), {0, 50, 150, -1, 50, 150, -1}));
     EXPECT_TRUE(same_record(list_get(w.list, 1), {0, 120, 220, -1, 110, 210, -1}));
-    EXPECT_EQ(marked_index, 1);
+    EXPECT_EQ(focused_figure(), 1);
     choose(w.toggles[TOOL_DEL]);
     click(Qt::LeftButton, 130, row(130));  // inside both: the moved, highlighted one goes
     ASSERT_EQ(list_count(w.list), 1);
     EXPECT_TRUE(same_record(list_get(w.list, 0), {0, 50, 150, -1, 50, 150, -1}));
-    EXPECT_EQ(marked_index, -1);
+    EXPECT_EQ(focused_figure(), -1);
     EXPECT_EQ(count_pixels(image(), COLOR_RED), 0);
     EXPECT_TRUE(image() == redrawn_image());
 }
@@ -98,7 +98,7 @@ TEST_F(SelectionTest, MiddleButtonLeavesNoHighlightAndNoMotionHandler)
     click(Qt::LeftButton, 150, row(100));  // highlighted first, so the middle press must remove it
     ASSERT_GT(count_pixels(image(), COLOR_RED), 0);
     dpress(Qt::MiddleButton, 150, 100);
-    EXPECT_EQ(marked_index, -1);
+    EXPECT_EQ(focused_figure(), -1);
     EXPECT_EQ(find_motion("motion_act"), motion_trace);
     dmove(180, 60);
     drelease(Qt::MiddleButton, 180, 60);
@@ -142,8 +142,8 @@ TEST_F(SelectionTest, MoveByZeroRewritesTheFigureRedrawsAndKeepsItHighlighted)
     image().setPixel(450, 10, 0xFF00FF00);  // a stray pixel only a full redraw removes
     click(Qt::LeftButton, 350, row(150));
     EXPECT_TRUE(same_record(list_get(w.list, 1), {0, 300, 400, -1, 100, 200, -1}));
-    EXPECT_EQ(marked_index, 1);
-    EXPECT_EQ(selected_index, 1);
+    EXPECT_EQ(focused_figure(), 1);
+    EXPECT_EQ(focused_figure(), 1);
     EXPECT_TRUE(image() == recoloured(redrawn_image(), 300, 100, 400, 200, COLOR_RED));
 }
 
@@ -212,7 +212,7 @@ TEST_F(SelectionTest, RepaintMidDragEndsTheDragWithoutChangingAnyFigure)
         EXPECT_TRUE(same_record(guarded.list.records[0], {0, 100, 200, -1, 100, 200, -1}));
         EXPECT_TRUE(same_record(guarded.list.records[1], {0, 300, 400, -1, 30, 90, -1}));
         EXPECT_EQ(find_motion("motion_act"), motion_trace);
-        EXPECT_EQ(marked_index, -1);
+        EXPECT_EQ(focused_figure(), -1);
         EXPECT_TRUE(image() == redrawn_image());  // no feedback, no highlight
     }
     set_pointer_attribute(w.canvas, "objetos", w.list);
@@ -280,7 +280,7 @@ TEST_F(SelectionTest, ClicksOnEmptyCanvasOnlyDropTheHighlight)
     show_list();
     click(Qt::LeftButton, 150, row(150));
     dpress(Qt::LeftButton, 400, 30);
-    EXPECT_EQ(marked_index, -1);
+    EXPECT_EQ(focused_figure(), -1);
     EXPECT_EQ(grabbed_index, -1);
     TraceCapture trace;
     dmove(420, 40);

@@ -5,7 +5,7 @@
 #include "tests/test_support.h"
 
 #include "app/undo_history.h"
-#include "canvas/edits.h"
+#include "canvas/door.h"
 #include "canvas/interaction_state.h"
 #include "core/shape_file.h"
 #include "toolkit/canvas_widget.h"
@@ -113,7 +113,7 @@ TEST_F(UndoHistoryTest, EveryKindOfChangeIsUndoneAndRedoneWhole)
         EXPECT_EQ(trace.take(), "\nRedo.");
         EXPECT_EQ(snapshot(), after);
         EXPECT_TRUE(image() == redrawn_image());
-        EXPECT_EQ(marked_index, -1);  // the highlight is dropped either way
+        EXPECT_EQ(focused_figure(), -1);  // the highlight is dropped either way
     }
 }
 
