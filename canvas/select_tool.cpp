@@ -13,6 +13,7 @@
 #include "canvas/rubber_band.h"
 #include "canvas/selection.h"
 #include "canvas/shape_drawing.h"
+#include "core/figure_box.h"
 #include "core/hit_test.h"
 #include "toolkit/callbacks.h"
 #include "toolkit/canvas_widget.h"
@@ -193,17 +194,12 @@ int band_motion(CanvasWidget* canvas, int x, int y)
     return IUP_DEFAULT;
 }
 
-// Whether every point of r lies in the box of corners (xa, ya) and (xb, yb).
+// Whether r's box lies in the box of corners (xa, ya) and (xb, yb), edges included.
 bool lies_within(ShapeRecord r, int xa, int ya, int xb, int yb)
 {
-    const int n = uses_third_point(r) ? 3 : 2;
-    const int xs[3] = {shape_x1(r), shape_x2(r), shape_x3(r)};
-    const int ys[3] = {shape_y1(r), shape_y2(r), shape_y3(r)};
-    for (int k = 0; k < n; ++k)
-        if (xs[k] < std::min(xa, xb) || xs[k] > std::max(xa, xb) || ys[k] < std::min(ya, yb) ||
-            ys[k] > std::max(ya, yb))
-            return false;
-    return true;
+    const FigureBox box = figure_box(r);
+    return box.left >= std::min(xa, xb) && box.right <= std::max(xa, xb) && box.bottom >= std::min(ya, yb) &&
+           box.top <= std::max(ya, yb);
 }
 
 void drop_band(const SelectDrag&, CanvasWidget* canvas, ObjectList* list, int x, int y)

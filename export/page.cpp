@@ -9,16 +9,6 @@
 
 namespace {
 
-void include_point(FigureBox& box, int64_t x, int64_t y)
-{
-    if (box.empty) {
-        box = {false, x, y, x, y};
-        return;
-    }
-    box.xmin = std::min(box.xmin, x), box.xmax = std::max(box.xmax, x);
-    box.ymin = std::min(box.ymin, y), box.ymax = std::max(box.ymax, y);
-}
-
 PlacedDrawing placed(const ObjectList* list, Page page, int64_t dx, int64_t dy)
 {
     PlacedDrawing out;
@@ -34,37 +24,34 @@ PlacedDrawing placed(const ObjectList* list, Page page, int64_t dx, int64_t dy)
 
 }  // namespace
 
-FigureBox figures_box(const ObjectList* list)
+std::optional<FigureBox> figures_box(const ObjectList* list)
 {
-    FigureBox box;
+    std::optional<FigureBox> box;
     for (int i = 0; list && i < list_count(list); ++i) {
         const ShapeRecord r = list_get(list, i);
-        if (!known_shape(r)) continue;
-        include_point(box, shape_x1(r), shape_y1(r));
-        include_point(box, shape_x2(r), shape_y2(r));
-        if (uses_third_point(r)) include_point(box, shape_x3(r), shape_y3(r));
+        if (known_shape(r)) box = box ? box_union(*box, figure_box(r)) : figure_box(r);
     }
     return box;
 }
 
-FitSize fit_size(const FigureBox& box)
+FitSize fit_size(const std::optional<FigureBox>& box)
 {
-    if (box.empty) return {CANVAS_WIDTH, CANVAS_HEIGHT};
-    return {box.xmax - box.xmin + 1 + 2 * FIT_MARGIN, box.ymax - box.ymin + 1 + 2 * FIT_MARGIN};
+    if (!box) return {CANVAS_WIDTH, CANVAS_HEIGHT};
+    return {box_width(*box) + 1 + 2 * FIT_MARGIN, box_height(*box) + 1 + 2 * FIT_MARGIN};
 }
 
 PlacedDrawing place_on_page(const ObjectList* list, Page page) { return placed(list, page, 0, 0); }
 
 bool place_fitted(const ObjectList* list, PlacedDrawing& out, FitSize& size)
 {
-    const FigureBox box = figures_box(list);
+    const std::optional<FigureBox> box = figures_box(list);
     size = fit_size(box);
     if (size.width > MAX_PAGE_SIDE || size.height > MAX_PAGE_SIDE) return false;
     const Page page{static_cast<int>(size.width), static_cast<int>(size.height)};
-    if (box.empty) {
+    if (!box) {
         out = place_on_page(list, page);
         return true;
     }
-    out = placed(list, page, FIT_MARGIN - box.xmin, FIT_MARGIN - box.ymin);
+    out = placed(list, page, FIT_MARGIN - box->left, FIT_MARGIN - box->bottom);
     return true;
 }

@@ -2,10 +2,12 @@
 // the same placed figures on the same page, so they agree with each other and with the canvas.
 #pragma once
 
-#include "core/shape_list.h"
 #include "core/canvas_size.h"
+#include "core/figure_box.h"
+#include "core/shape_list.h"
 
 #include <cstdint>
+#include <optional>
 
 // Largest side of a page; also keeps a PNG's image within 1 GiB.
 constexpr int MAX_PAGE_SIDE = 16384;
@@ -24,19 +26,14 @@ struct PlacedDrawing {
     ObjectList figures{};
 };
 
-// The bounding box of the known figures' points, both ends inclusive; empty when there is none.
-struct FigureBox {
-    bool empty = true;
-    int64_t xmin = 0, ymin = 0, xmax = 0, ymax = 0;
-};
-
-FigureBox figures_box(const ObjectList* list);
+// The bounding box of the known figures' points, both ends inclusive; none when there is none.
+std::optional<FigureBox> figures_box(const ObjectList* list);
 
 // The size a fitted page needs for box, computed in 64 bits: it may exceed MAX_PAGE_SIDE.
 struct FitSize {
     int64_t width = 0, height = 0;
 };
-FitSize fit_size(const FigureBox& box);
+FitSize fit_size(const std::optional<FigureBox>& box);
 
 // The known figures of list on page, unmoved: what the canvas of that size shows.
 PlacedDrawing place_on_page(const ObjectList* list, Page page);

@@ -102,14 +102,14 @@ void check_drivers(const PlacedDrawing& d)
 // A fitted page exactly holds the known figures, moved to the margin.
 void check_fit(const ObjectList* list, const PlacedDrawing& d, bool fitted, const FitSize& size)
 {
-    const FigureBox box = figures_box(list);
+    const std::optional<FigureBox> box = figures_box(list);
     require(fitted == (size.width <= MAX_PAGE_SIDE && size.height <= MAX_PAGE_SIDE), "fit refuses only oversized pages");
     if (!fitted) return;
-    const FigureBox placed = figures_box(&d.figures);
-    require(placed.empty == box.empty, "fitting keeps every known figure");
-    if (placed.empty) return;
-    require(placed.xmin == FIT_MARGIN && placed.ymin == FIT_MARGIN, "the figures start at the margin");
-    require(placed.xmax == d.page.width - 1 - FIT_MARGIN && placed.ymax == d.page.height - 1 - FIT_MARGIN,
+    const std::optional<FigureBox> placed = figures_box(&d.figures);
+    require(placed.has_value() == box.has_value(), "fitting keeps every known figure");
+    if (!placed) return;
+    require(placed->left == FIT_MARGIN && placed->bottom == FIT_MARGIN, "the figures start at the margin");
+    require(placed->right == d.page.width - 1 - FIT_MARGIN && placed->top == d.page.height - 1 - FIT_MARGIN,
             "the page ends a margin past the figures");
 }
 
