@@ -1,6 +1,6 @@
 # Orca itself, as a blind user hears the editor with the keyboard alone: three figures made with
 # Return, one moved and stretched by the arrows, removed, brought back by Undo, then all selected
-# and none. What Orca would say is read from its debug log.
+# and none, then two apart moved and removed. What Orca would say is read from its debug log.
 source "$WINDOW_TESTS/lib.sh"
 source "$WINDOW_TESTS/atspi.sh"
 source "$WINDOW_TESTS/orca.sh"
@@ -32,13 +32,21 @@ note "Removed, and brought back by Undo"
 keys Delete
 wait_speech "Triângulo removido, 2 figuras"
 keys ctrl+z
-wait_speech "Triângulo 3 de 3, 100 por 61, em 206, 96"
+wait_speech "Desfeito: Triângulo removido, 2 figuras"
 
 note "All selected, then none"
 keys ctrl+a
 wait_speech "3 figuras selecionadas"
 keys Escape
 wait_speech "Nenhuma figura selecionada"
+
+note "The first and the third, apart in the drawing: moved, then removed, each said as what it did"
+keys Tab ctrl+shift+Tab
+wait_speech "2 figuras selecionadas"
+keys Right
+wait_speech "2 figuras movidas, 1 para a direita"
+keys Delete
+wait_speech "Retângulo e Triângulo removidos, 1 figura"
 speech_lines | grep -F "[(" && fail "a figure was read as punctuation"
 
 stop_app
