@@ -214,8 +214,10 @@ private:
     }
 
     // Tells what the door's changes since the last tell did, and what became of the selection and
-    // the focus: the events of each place touched, then one sentence. The count is in every name
-    // ("2 de 3"), so a change of count renames every figure.
+    // the focus, then says it in one sentence. The count is in every name ("2 de 3"), so a change of
+    // count renames every figure. A change of a few places sends their events; one of more (a new
+    // drawing, a move of many, an insert among many) sends one event of the whole area instead,
+    // so a screen reader is never flooded and the sentence is not lost behind the flood.
     void tell_changes()
     {
         told_pending_ = false;
@@ -224,17 +226,14 @@ private:
         const int before = std::exchange(told_count_, childCount()), after = told_count_;
         const FigureSet selection_was = std::exchange(told_selection_, selected_figures());
         const int focus_was = std::exchange(told_focus_, focused_figure());
-        for (int i = after; i < before; ++i) forget_child(i);
         const auto [touched, shifted] = places_touched(changes, after);
-        for (int i = 0; i < std::min(before, after); ++i) {
-            if (before != after || shifted[i]) send(QAccessible::NameChanged, i);
-            if (!touched[i]) continue;
-            send(QAccessible::LocationChanged, i);
-            send(QAccessible::DescriptionChanged, i);
-        }
-        for (int i = before; i < after; ++i) send(QAccessible::ObjectCreated, i);
-        tell_selection(selection_was, after);
+        const FigureSet renamed = before != after ? places(0, std::min(before, after)) : shifted;
+        const size_t told_places =
+            ((touched | renamed) & places(0, std::min(before, after))).count() + size_t(std::abs(after - before));
+        if (told_places > MANY_AT_ONCE) tell_whole_area();
+        else tell_places(before, after, touched, renamed);
         const bool focus_moved = told_focus_ != focus_was;
+        if (told_places <= MANY_AT_ONCE) tell_selection(selection_was, after);
         if (focus_moved && (told_focus_ >= 0 || canvas()->hasFocus())) send(QAccessible::Focus, told_focus_);
         // What happened, in words, since Orca speaks none of the events above but a focus: the
         // last change of the figures, or else the selection.
@@ -245,6 +244,38 @@ private:
             said = selection_sentence(figures, int(told_selection_.count()), told_focus_, focus_moved);
         }
         if (!said.empty()) announcer_.say(QString::fromStdString(said));
+    }
+
+    // The events of each place: gone, renamed, moved or rewritten, new.
+    void tell_places(int before, int after, const FigureSet& touched, const FigureSet& renamed)
+    {
+        for (int i = after; i < before; ++i) forget_child(i);
+        for (int i = 0; i < std::min(before, after); ++i) {
+            if (renamed[i]) send(QAccessible::NameChanged, i);
+            if (!touched[i]) continue;
+            send(QAccessible::LocationChanged, i);
+            send(QAccessible::DescriptionChanged, i);
+        }
+        for (int i = before; i < after; ++i) send(QAccessible::ObjectCreated, i);
+    }
+
+    // The whole area changed: every figure's interface is dropped without a word, so whatever a
+    // reader kept of one is never read again (each place gets a new one when asked), and one event
+    // says the area's children are to be read anew. Qt's AT-SPI bridge sends it as one
+    // object:model-changed; the selected states go with it.
+    void tell_whole_area()
+    {
+        for (QAccessible::Id& id : made_)
+            if (id) QAccessible::deleteAccessibleInterface(std::exchange(id, 0));
+        QAccessibleTableModelChangeEvent reset(canvas(), QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&reset);
+    }
+
+    static FigureSet places(int first, int last)
+    {
+        FigureSet set;
+        for (int i = first; i < last; ++i) set.set(i);
+        return set;
     }
 
     // Each figure that left or joined the selection, so a screen reader's cache of "selected"
