@@ -1,7 +1,6 @@
-// Arrange on records: each command against the records expected, and the round trips. Guards: a
-// centre or a gap rounded towards zero for negative numbers, a leftover pixel given to the wrong
-// gap, a turn the wrong way round or about a point that creeps, a filler moved, a figure outside
-// the selection touched, a distribution that changes again when repeated.
+// Arrange on records, and its round trips. Guards: a centre or gap rounded towards zero below
+// zero, a leftover pixel in the wrong gap, a turn the wrong way or about a point that creeps, a
+// filler moved, a figure outside the selection touched, a distribution that changes when repeated.
 #include "core/figure_arrangement.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +78,7 @@ TEST(FigureArrangement, EachCommandGivesTheRecordsExpected)
 // back_to of them (0: as they were).
 TEST(FigureArrangement, RoundTripsGiveTheFiguresBack)
 {
+    // Its box's centre, (49.5, 27), lies halfway along x; the two figures turned below, halfway along both.
     const Figures mixed{rect(3, -6, 104, 60), triangle(-5, 1, 30, 9, 12, 44), ellipse(50, 50, 61, 58)};
     const struct {
         Figures figures;
@@ -91,7 +91,6 @@ TEST(FigureArrangement, RoundTripsGiveTheFiguresBack)
         {mixed, {A::TurnCounterClockwise, A::TurnCounterClockwise, A::TurnCounterClockwise, A::TurnCounterClockwise}, 0},
         {mixed, {A::TurnClockwise, A::TurnCounterClockwise}, 0},
         {mixed, {A::TurnCounterClockwise, A::TurnClockwise}, 0},
-        {{rect(0, 0, 3, 0)}, {A::TurnCounterClockwise, A::TurnClockwise}, 0},
         {{rect(0, 0, 3, 1), ellipse(-8, 4, -2, 9)}, {A::TurnClockwise, A::TurnCounterClockwise}, 0},
         {mixed, {A::DistributeHorizontally, A::DistributeHorizontally}, 1},
         {mixed, {A::DistributeVertically, A::DistributeVertically}, 1},
@@ -99,16 +98,12 @@ TEST(FigureArrangement, RoundTripsGiveTheFiguresBack)
          {A::DistributeHorizontally, A::DistributeHorizontally}, 1},
         // A pile: equal gaps would carry the wide one past the narrow first, so nothing moves.
         {{rect(0, 0, 2, 1), rect(1, 0, 100, 1), rect(50, 0, 101, 1)}, {A::DistributeHorizontally}, 0},
-        {mixed, {A::AlignLeft, A::AlignLeft}, 1},
     };
     for (const auto& c : cases) {
-        std::vector<int> all;
-        for (size_t i = 0; i < c.figures.size(); ++i) all.push_back(static_cast<int>(i));
+        const std::vector<int> all{0, 1, 2, 3};  // places past the list are ignored
         std::vector<ObjectList> states{list_of(c.figures)};
         for (Arrangement how : c.steps) states.push_back(arranged(&states.back(), all, how));
         EXPECT_EQ(figures_of(states.back()), figures_of(states[c.back_to])) << static_cast<int>(c.steps[0]);
-        if (c.back_to > 0) {
-            EXPECT_NE(figures_of(states[c.back_to]), c.figures);  // it did something
-        }
+        EXPECT_EQ(figures_of(states[c.back_to]) != c.figures, c.back_to > 0);  // the first steps did something
     }
 }

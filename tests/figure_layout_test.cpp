@@ -51,7 +51,6 @@ TEST(FigureLayout, RelationsOfAFigure)
         {CROSSED, 0, {-1, {}, {1}, {-1, -1, 2, -1}}},
         {CROSSED, 1, {-1, {}, {0, 2}, {-1, -1, -1, -1}}},
         {SPACED, 0, {-1, {}, {}, {-1, 1, -1, -1}}},
-        {SPACED, 1, {-1, {}, {}, {0, -1, -1, -1}}},
         {STACKED, 1, {-1, {}, {}, {-1, 0, -1, -1}}},
         {STACKED, 3, {-1, {}, {}, {1, -1, 2, 0}}},  // and 2 pixels from each of the two beside it
     };
@@ -95,11 +94,8 @@ TEST(FigureLayout, ReadingOrderAndWhatAChangeDid)
     EXPECT_EQ(reading_order(&list, {0, 1, 2, 3}), (std::vector<int>{2, 3, 1, 0}));
 
     const FigureRelations before{0, {}, {3}, {-1, -1, -1, -1}}, after{-1, {}, {3, 4}, {1, -1, -1, -1}};
-    EXPECT_EQ(relation_changes(before, after),
-              (std::vector<RelationChange>{{Relation::Crosses, 4, true}, {Relation::Above, 1, true},
-                                           {Relation::Inside, 0, false}}));
-    EXPECT_EQ(relation_changes(after, before),
-              (std::vector<RelationChange>{{Relation::Inside, 0, true}, {Relation::Crosses, 4, false},
-                                           {Relation::Above, 1, false}}));
+    using C = std::vector<RelationChange>;
+    EXPECT_EQ(relation_changes(before, after), (C{{Relation::Crosses, 4, true}, {Relation::Above, 1, true}, {Relation::Inside, 0, false}}));
+    EXPECT_EQ(relation_changes(after, before), (C{{Relation::Inside, 0, true}, {Relation::Crosses, 4, false}, {Relation::Above, 1, false}}));
     EXPECT_TRUE(relation_changes(after, after).empty());
 }
