@@ -8,6 +8,9 @@
 #include <cstdlib>
 #include <tuple>
 
+static_assert(static_cast<int>(Relation::Right) - static_cast<int>(Relation::Above) == SIDE_COUNT - 1,
+              "the relations beside come in the order of the sides");
+
 namespace {
 
 // Open intervals meet: the two share more than an end.
