@@ -41,3 +41,4 @@ void register_list_benchmarks();
 void register_undo_benchmarks();
 void register_recovery_benchmarks();
 void register_selection_benchmarks();
+void register_layout_benchmarks();

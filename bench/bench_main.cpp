@@ -20,6 +20,7 @@ int main(int argc, char** argv)
     register_undo_benchmarks();
     register_recovery_benchmarks();
     register_selection_benchmarks();
+    register_layout_benchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
