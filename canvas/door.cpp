@@ -248,15 +248,14 @@ void replace_figure(ObjectList* list, int i, ShapeRecord r)
     });
 }
 
-void arrange_figures(ObjectList* list, const ObjectList& figures, const FigureSet& which, Arrangement how)
+void arrange_figures(ObjectList* list, const FigureSet& which, Arrangement how)
 {
-    if (list_count(&figures) != list_count(list)) return;
-    FigureSet changed;
+    std::vector<int> places;
     for (int i = 0; i < list_count(list); ++i)
-        if (which[i] && !(figures.records[i] == list->records[i])) changed.set(i);
+        if (which[i]) places.push_back(i);
+    const ObjectList arranged_list = arranged(list, places, how);
     through_door(list, {.kind = ChangeKind::Rewritten, .figures = which, .arrangement = how}, [&](DrawingChange&) {
-        for (int i = 0; i < list_count(list); ++i)
-            if (changed[i]) list->records[i] = figures.records[i];
+        std::copy(arranged_list.records, arranged_list.records + list_count(list), list->records);
         return 0;
     });
 }

@@ -71,8 +71,9 @@ void move_figures(ObjectList* list, const FigureSet& which, int64_t dx, int64_t 
 void stretch_figures(ObjectList* list, const FigureSet& which, int64_t dx, int64_t dy, bool joins_run = false);
 // Rewrite figure i with points typed in.
 void replace_figure(ObjectList* list, int i, ShapeRecord r);
-// Rewrite the figures of which as figures holds them (the same count), as the arrangement says.
-void arrange_figures(ObjectList* list, const ObjectList& figures, const FigureSet& which, Arrangement how);
+// Align, distribute, flip or turn the figures of which (core/figure_arrangement.h); no change, and
+// no undo step, when they are already so.
+void arrange_figures(ObjectList* list, const FigureSet& which, Arrangement how);
 // Put the figures in a new order: slot k (0 is the bottom) takes the figure that was at order[k].
 void reorder_figures(ObjectList* list, const std::vector<int>& order);
 // New: no figures and no file name.

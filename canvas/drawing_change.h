@@ -4,9 +4,11 @@
 #pragma once
 
 #include "canvas/selection.h"
+#include "core/figure_arrangement.h"
 #include "core/shape_list.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 enum class ChangeKind {
@@ -22,12 +24,6 @@ enum class ChangeKind {
 // How a whole drawing came: said differently to a listener.
 enum class Replacement { New, Opened, Recovered };
 
-// What a rewrite did, when it is more than new points: the Arrange menu's commands.
-enum class Arrangement {
-    None, AlignedLeft, AlignedCentre, AlignedRight, AlignedTop, AlignedMiddle, AlignedBottom,
-    Distributed, Flipped, Turned,
-};
-
 // Undo and Redo replay a change: the same record, said after "Desfeito:" or "Refeito:".
 enum class Replay { None, Undone, Redone };
 
@@ -39,7 +35,7 @@ struct DrawingChange {
     int64_t dy = 0;
     int count = 0;                       // the drawing's figures after the change
     Replacement replacement = Replacement::New;
-    Arrangement arrangement = Arrangement::None;
+    std::optional<Arrangement> arrangement{};  // Rewritten by an Arrange command: which
     bool joins_run = false;  // an arrow key's: may join the same figures' run of the same kind just before it
     Replay replay = Replay::None;
 };

@@ -68,26 +68,30 @@ std::string displacement(int64_t dx, int64_t dy)
     return said;
 }
 
+// What an Arrange command did to its figures, after "3 figuras alinhadas": where, or nothing.
 const char* arrangement_words(Arrangement how)
 {
     switch (how) {
-    case Arrangement::AlignedLeft: return " à esquerda";
-    case Arrangement::AlignedCentre: return " ao centro";
-    case Arrangement::AlignedRight: return " à direita";
-    case Arrangement::AlignedTop: return " em cima";
-    case Arrangement::AlignedMiddle: return " ao meio";
-    case Arrangement::AlignedBottom: return " embaixo";
+    case Arrangement::AlignLeft: return " à esquerda";
+    case Arrangement::AlignCentre: return " ao centro";
+    case Arrangement::AlignRight: return " à direita";
+    case Arrangement::AlignTop: return " em cima";
+    case Arrangement::AlignMiddle: return " ao meio";
+    case Arrangement::AlignBottom: return " embaixo";
     default: return "";
     }
 }
 
-const char* arrangement_stem(Arrangement how)
+const char* arrangement_stem(std::optional<Arrangement> how)
 {
-    switch (how) {
-    case Arrangement::None: return "alterad";
-    case Arrangement::Distributed: return "distribuíd";
-    case Arrangement::Flipped: return "espelhad";
-    case Arrangement::Turned: return "girad";
+    if (!how) return "alterad";
+    switch (*how) {
+    case Arrangement::DistributeHorizontally:
+    case Arrangement::DistributeVertically: return "distribuíd";
+    case Arrangement::FlipHorizontally:
+    case Arrangement::FlipVertically: return "espelhad";
+    case Arrangement::TurnClockwise:
+    case Arrangement::TurnCounterClockwise: return "girad";
     default: return "alinhad";
     }
 }
@@ -116,9 +120,10 @@ std::string what_happened(const DrawingChange& change, int place)
         if (one) return figure_description(records[0]);
         return figures_done(records, "esticad");
     case ChangeKind::Rewritten:
-        if (one && change.arrangement == Arrangement::None) return figure_description(records[0]);
+        if (one && !change.arrangement) return figure_description(records[0]);
         if (one) return figures_done(records, arrangement_stem(change.arrangement)) + ", " + figure_description(records[0]);
-        return figures_done(records, arrangement_stem(change.arrangement)) + arrangement_words(change.arrangement);
+        return figures_done(records, arrangement_stem(change.arrangement)) +
+               (change.arrangement ? arrangement_words(*change.arrangement) : "");
     case ChangeKind::Reordered: return "Ordem alterada";
     case ChangeKind::Replaced:
         if (change.replacement == Replacement::New) return "Desenho novo";
