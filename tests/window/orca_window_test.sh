@@ -1,6 +1,7 @@
 # Orca itself, as a blind user hears the editor with the keyboard alone: three figures made with
 # Return, one moved and stretched by the arrows, removed, brought back by Undo, then all selected
-# and none, then two apart moved and removed. What Orca would say is read from its debug log.
+# and none, then two apart moved and removed; then a drawing of 200 figures. What Orca would say is
+# read from its debug log.
 source "$WINDOW_TESTS/lib.sh"
 source "$WINDOW_TESTS/atspi.sh"
 source "$WINDOW_TESTS/orca.sh"
@@ -48,6 +49,20 @@ wait_speech "2 figuras movidas, 1 para a direita"
 keys Delete
 wait_speech "Retângulo e Triângulo removidos, 1 figura"
 speech_lines | grep -F "[(" && fail "a figure was read as punctuation"
+
+note "A drawing of 200 figures opened, all selected a second later, moved and removed: each heard"
+python3 -c 'import struct,sys; sys.stdout.buffer.write(b"".join(struct.pack("<7i", 0, i, i + 5, -1, 10, 15, -1) for i in range(200)))' \
+  > "$WORK/many.edt"
+menu_command o
+choose_in_file_dialog "$WORK/many.edt"
+wait_speech "Desenho aberto, 200 figuras"
+sleep 1
+keys ctrl+a
+wait_speech "200 figuras selecionadas"
+keys Right
+wait_speech "200 figuras movidas, 1 para a direita"
+keys Delete
+wait_speech "200 figuras removidas, nenhuma figura"
 
 stop_app
 end_orca || fail "Orca did not stop"
