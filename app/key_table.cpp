@@ -34,6 +34,7 @@ using T = const CommandTarget&;
 constexpr Command separator(Where where) { return {.where = where}; }
 
 bool has_selection(T t) { return selection_size() > 0 && canvas_list(t.canvas); }
+bool has_figures(T t) { return list_count(canvas_list(t.canvas)) > 0; }
 bool has_figures_to_copy(T t) { return figures_to_copy(t.canvas).count > 0; }
 bool can_undo(T t) { return t.history && t.history->canUndo(); }
 bool can_redo(T t) { return t.history && t.history->canRedo(); }
@@ -98,7 +99,7 @@ const Command COMMANDS[] = {
     separator(Where::Edit),
     {.where = Where::Edit, .text = "Selecion&ar tudo", .name = "select_all_act",
      .run = [](T t) { select_all(t.canvas); }, .standard = SK::SelectAll, .keys = "Ctrl+A",
-     .offered = [](T t) { return list_count(canvas_list(t.canvas)) > 0; }, .item = &MW::item_select_all,
+     .offered = has_figures, .item = &MW::item_select_all,
      .help = "Selecionar tudo: todas as figuras, com qualquer ferramenta escolhida"},
     {.where = Where::Edit, .text = "&Posição e tamanho...", .name = "points_act",
      .run = [](T t) { type_points_of_selected(t.canvas); }, .keys = "F4",
@@ -137,6 +138,15 @@ const Command COMMANDS[] = {
      .help = "juntam a selecao a figura abaixo (acima) da ultima alcancada, para selecionar varias"},
     {.text = "Juntar a figura anterior", .name = "tab_act", .run = [](T t) { step_selection(t.canvas, 1, true); },
      .keys = "Ctrl+Backtab; Ctrl+Shift+Backtab"},
+    {.text = "Figura à esquerda", .name = "nearest_act", .run = [](T t) { focus_nearest(t.canvas, Direction::Left); },
+     .keys = "Alt+Left", .offered = has_figures, .help_keys = "Alt+setas",
+     .help = "selecionam a figura mais proxima naquela direcao; sem nenhuma, a mais perto da borda oposta"},
+    {.text = "Figura à direita", .name = "nearest_act", .run = [](T t) { focus_nearest(t.canvas, Direction::Right); },
+     .keys = "Alt+Right", .offered = has_figures},
+    {.text = "Figura acima", .name = "nearest_act", .run = [](T t) { focus_nearest(t.canvas, Direction::Up); },
+     .keys = "Alt+Up", .offered = has_figures},
+    {.text = "Figura abaixo", .name = "nearest_act", .run = [](T t) { focus_nearest(t.canvas, Direction::Down); },
+     .keys = "Alt+Down", .offered = has_figures},
     {.text = "Mover à esquerda", .name = "nudge_act", .run = [](T t) { nudge_selection(t.canvas, -1, 0); },
      .keys = "Left", .help_keys = "setas, Shift+setas", .help = "movem as figuras selecionadas 1 pixel, ou 10"},
     {.text = "Mover à direita", .name = "nudge_act", .run = [](T t) { nudge_selection(t.canvas, 1, 0); },

@@ -10,7 +10,7 @@
 #include "app/undo_history.h"
 #include "app/window_placement.h"
 #include "canvas/canvas_context.h"
-#include "canvas/drawing_accessible.h"
+#include "accessible/drawing_accessible.h"
 #include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
 #include "canvas/tool_table.h"

@@ -16,6 +16,7 @@
 
 #include <QUndoStack>
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -37,7 +38,7 @@ public:
         after_ = next->after_;
         change_.dx += next->change_.dx;
         change_.dy += next->change_.dy;
-        change_.records = next->change_.records;
+        change_.records = next->change_.records;  // records_before stay those of the run's start
         setObsolete(same_drawing(before_, after_));
         return true;
     }
@@ -65,6 +66,8 @@ private:
         else forget_selection();
         DrawingChange replayed = change_;
         replayed.replay = replay;
+        // Undone, the figures are as they were: what is said of them is where they are now.
+        if (replay == Replay::Undone && !replayed.records_before.empty()) std::swap(replayed.records, replayed.records_before);
         put_back_drawing(list, state, renames_, replayed);
         redraw_all(canvas_, list);
         trace("%s", line);

@@ -6,9 +6,11 @@
 #include "canvas/canvas_context.h"
 #include "canvas/canvas_messages.h"
 #include "canvas/door.h"
+#include "canvas/figure_words.h"
 #include "canvas/gesture.h"
 #include "canvas/selection.h"
 #include "canvas/shape_drawing.h"
+#include "canvas/spoken.h"
 #include "canvas/tool_table.h"
 #include "toolkit/canvas_widget.h"
 #include "toolkit/dialogs.h"
@@ -68,6 +70,25 @@ void step_selection(CanvasWidget* canvas, int step, bool add)
     FigureSet set = selected_figures();
     set.set(next);
     select_figures(canvas, list, set, next);
+}
+
+void focus_nearest(CanvasWidget* canvas, Direction d)
+{
+    ObjectList* list = drawing_for_keys(canvas);
+    if (!list || list_count(list) == 0) return;
+    const int from = focused_figure();
+    const int next = from >= 0 && from < list_count(list) ? nearest_in_direction(list, from, d) : first_from_edge(list, d);
+    if (next < 0) {
+        speak(nothing_that_way(d));
+        return;
+    }
+    mark_shape(list, next, canvas);
+    highlight(canvas, list, next, COLOR_RED);
+}
+
+void describe_drawing(CanvasWidget* canvas)
+{
+    if (const ObjectList* list = drawing_for_keys(canvas)) speak(drawing_description(list));
 }
 
 void select_all(CanvasWidget* canvas)

@@ -7,6 +7,8 @@
 // Every change goes through the door (canvas/door.h); the selection stays selected.
 #pragma once
 
+#include "core/figure_layout.h"
+
 class CanvasWidget;
 
 // Tab (step -1: from the focused figure downwards, round again) or Shift+Tab (step +1) selects the
@@ -29,6 +31,13 @@ void type_points_of_selected(CanvasWidget* canvas);
 // 100 by 60 pixels, with its insert line, left selected; the limit message when the drawing
 // is full. Nothing with Sel or Del.
 void insert_at_centre(CanvasWidget* canvas);
+
+// Alt+arrows: the selection becomes the figure nearest the focused one in that direction on the
+// screen (core/figure_layout.h); with none focused, the one nearest the opposite edge. With no
+// figure that way nothing changes, and a listener hears so.
+void focus_nearest(CanvasWidget* canvas, Direction d);
+// Ctrl+I: the whole drawing described to a listener (canvas/figure_words.h).
+void describe_drawing(CanvasWidget* canvas);
 
 enum class Place { Top, Bottom, Up, Down };
 // Home (top of the drawing, drawn last and picked first) and End (bottom) take the selection

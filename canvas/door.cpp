@@ -84,6 +84,9 @@ auto through_door(ObjectList* list, DrawingChange change, Work work)
     const SelectionState selected_before = selection_now();
     const DrawingState before = current_drawing(list);
     const bool was_stored = drawing_in_its_file(list);
+    const bool rewrites = change.kind == ChangeKind::Moved || change.kind == ChangeKind::Stretched ||
+                          change.kind == ChangeKind::Rewritten;
+    if (rewrites) change.records_before = records_of(list, change.figures);
     auto result = work(change);
     const DrawingState after = current_drawing(list);
     const bool changed = !same_drawing(before, after);

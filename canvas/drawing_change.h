@@ -31,6 +31,7 @@ struct DrawingChange {
     ChangeKind kind = ChangeKind::Rewritten;
     FigureSet figures{};                 // the figures touched: their places after the change (before it, for Removed)
     std::vector<ShapeRecord> records{};  // those figures in drawing order, as they are after it (as they were, for Removed)
+    std::vector<ShapeRecord> records_before{};  // Moved, Stretched, Rewritten: as they were
     int64_t dx = 0;                      // Moved, Stretched: by how much, in the drawing's coordinates (y up)
     int64_t dy = 0;
     int count = 0;                       // the drawing's figures after the change

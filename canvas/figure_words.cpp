@@ -174,3 +174,128 @@ std::string selection_sentence(const std::vector<ShapeRecord>& figures, int sele
     if (focus_moved || focus < 0 || focus >= int(figures.size())) return "";
     return figure_name(figures[focus], focus, int(figures.size())) + ", " + figure_description(figures[focus]);
 }
+
+std::string figure_short_name(ShapeRecord r, int index)
+{
+    return std::string(kind_of(r).word) + " " + std::to_string(index + 1);
+}
+
+namespace {
+
+const char* relation_words(Relation relation)
+{
+    switch (relation) {
+    case Relation::Inside: return "dentro de ";
+    case Relation::Contains: return "contém ";
+    case Relation::Crosses: return "sobrepõe ";
+    case Relation::Above: return "acima de ";
+    case Relation::Below: return "abaixo de ";
+    case Relation::Left: return "à esquerda de ";
+    case Relation::Right: return "à direita de ";
+    }
+    return "";
+}
+
+std::string named(const ObjectList* list, int i) { return figure_short_name(list_get(list, i), i); }
+
+// "contém Elipse 3" for one, "contém 2 figuras" for more.
+std::string one_or_count(const ObjectList* list, Relation relation, const std::vector<int>& figures)
+{
+    return relation_words(relation) + (figures.size() == 1 ? named(list, figures[0]) : ::figures(figures.size()));
+}
+
+// The box's size and place without a triangle's points: "140 por 100, em 60, 30".
+std::string box_words(ShapeRecord r)
+{
+    const FigureBox box = figure_box(r);
+    return std::to_string(box_width(box)) + " por " + std::to_string(box_height(box)) + ", em " +
+           std::to_string(box.left) + ", " + std::to_string(box.bottom);
+}
+
+// A figure's relations as sentence parts, most telling first.
+std::vector<std::string> relation_parts(const ObjectList* list, const FigureRelations& relations, bool inside_too)
+{
+    std::vector<std::string> parts;
+    if (inside_too && relations.inside >= 0) parts.push_back(relation_words(Relation::Inside) + named(list, relations.inside));
+    if (!relations.contains.empty()) parts.push_back(one_or_count(list, Relation::Contains, relations.contains));
+    if (!relations.crosses.empty()) parts.push_back(one_or_count(list, Relation::Crosses, relations.crosses));
+    const Relation sides[SIDE_COUNT] = {Relation::Above, Relation::Below, Relation::Left, Relation::Right};
+    for (int k = 0; k < SIDE_COUNT; ++k)
+        if (relations.beside[k] >= 0) parts.push_back(relation_words(sides[k]) + named(list, relations.beside[k]));
+    return parts;
+}
+
+std::string joined(const std::vector<std::string>& parts, std::size_t most, const char* between)
+{
+    std::string said;
+    for (std::size_t k = 0; k < parts.size() && k < most; ++k) said += (k ? between : "") + parts[k];
+    return said;
+}
+
+}  // namespace
+
+std::string relations_words(const ObjectList* list, const FigureRelations& relations)
+{
+    return joined(relation_parts(list, relations, true), 3, ", ");
+}
+
+std::string relation_change_words(const ObjectList* list, const std::vector<RelationChange>& changes)
+{
+    std::vector<std::string> parts;
+    for (const RelationChange& c : changes)
+        parts.push_back(std::string(c.began ? "agora " : "não está mais ") + relation_words(c.relation) +
+                        named(list, c.figure));
+    return joined(parts, parts.size(), ", ");
+}
+
+std::string nothing_that_way(Direction d)
+{
+    switch (d) {
+    case Direction::Up: return "Nenhuma figura acima";
+    case Direction::Down: return "Nenhuma figura abaixo";
+    case Direction::Left: return "Nenhuma figura à esquerda";
+    case Direction::Right: return "Nenhuma figura à direita";
+    }
+    return "";
+}
+
+std::string drawing_description(const ObjectList* list)
+{
+    const int n = list ? list_count(list) : 0;
+    if (n == 0) return "Nenhuma figura";
+    // "3 retângulos, 2 elipses e 1 triângulo", and the extent of every box.
+    int of_kind[3] = {0, 0, 0};
+    FigureBox extent = figure_box(list_get(list, 0));
+    for (int i = 0; i < n; ++i) {
+        const ShapeRecord r = list_get(list, i);
+        if (shape_type(r) >= SHAPE_RECT && shape_type(r) <= SHAPE_TRIANGLE) ++of_kind[shape_type(r)];
+        extent = box_union(extent, figure_box(r));
+    }
+    static const char* const KINDS[3][2] = {{"retângulo", "retângulos"}, {"elipse", "elipses"}, {"triângulo", "triângulos"}};
+    std::vector<std::string> kinds;
+    for (int k = 0; k < 3; ++k)
+        if (of_kind[k]) kinds.push_back(std::to_string(of_kind[k]) + " " + KINDS[k][of_kind[k] == 1 ? 0 : 1]);
+    std::string said = figures(n) + ": " + joined(kinds, kinds.size() - 1, ", ") +
+                       (kinds.size() > 1 ? " e " : "") + kinds.back() + ", de " + std::to_string(extent.left) + ", " +
+                       std::to_string(extent.bottom) + " a " + std::to_string(extent.right) + ", " +
+                       std::to_string(extent.top) + ".";
+    // Then each figure inside no other, as a page is read.
+    constexpr std::size_t MOST = 20;
+    std::vector<int> outermost;
+    std::vector<FigureRelations> relations(n);
+    for (int i = 0; i < n; ++i) {
+        relations[i] = figure_relations(list, i);
+        if (relations[i].inside < 0) outermost.push_back(i);
+    }
+    std::vector<std::string> figures_said;
+    for (int i : reading_order(list, outermost)) {
+        if (figures_said.size() == MOST) break;
+        std::vector<std::string> parts = relation_parts(list, relations[i], false);
+        std::string one = named(list, i) + ", " + box_words(list_get(list, i));
+        if (!parts.empty()) one += ", " + joined(parts, 3, ", ");
+        figures_said.push_back(one);
+    }
+    said += " " + joined(figures_said, MOST, "; ");
+    if (outermost.size() > MOST) said += "; e mais " + figures(outermost.size() - MOST);
+    return said;
+}

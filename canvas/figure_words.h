@@ -4,6 +4,7 @@
 #pragma once
 
 #include "canvas/drawing_change.h"
+#include "core/figure_layout.h"
 #include "core/shape_list.h"
 
 #include <string>
@@ -23,3 +24,17 @@ std::string change_sentence(const DrawingChange& change, int focus_now, bool foc
 // "Nenhuma figura selecionada", or one figure's name and description ("" when the focus moved
 // to it, whose focus event speaks it).
 std::string selection_sentence(const std::vector<ShapeRecord>& figures, int selected, int focus, bool focus_moved);
+
+// "Retângulo 1": a figure as a sentence names another, so a listener can Tab to it.
+std::string figure_short_name(ShapeRecord r, int index);
+// At most three of a figure's relations, the most telling first: "dentro de Retângulo 1, contém 2
+// figuras, acima de Elipse 3"; "" when it has none.
+std::string relations_words(const ObjectList* list, const FigureRelations& relations);
+// What a change did to them: "agora acima de Retângulo 1, não está mais dentro de Retângulo 2".
+std::string relation_change_words(const ObjectList* list, const std::vector<RelationChange>& changes);
+// Alt+arrow with no figure that way: "Nenhuma figura à direita".
+std::string nothing_that_way(Direction d);
+// The whole drawing on request: its count by kind and extent, then each figure inside no other in
+// reading order with what it contains and its nearest neighbours, twenty at most ("e mais 3
+// figuras"); "Nenhuma figura" for none.
+std::string drawing_description(const ObjectList* list);

@@ -250,11 +250,13 @@ TEST_F(DrawingAccessibleTest, TwoHundredFiguresAreAHandfulOfEventsPerCommand)
         }
         seen_events = nullptr;
         EXPECT_LE(seen.size(), 4u);
-        if (step.said) EXPECT_NE(std::find(seen.begin(), seen.end(), std::string("Say ") + step.said), seen.end());
+        if (step.said) {
+            EXPECT_NE(std::find(seen.begin(), seen.end(), std::string("Say ") + step.said), seen.end());
+        }
     }
     QAccessible::installUpdateHandler(previous);
     ASSERT_EQ(area()->childCount(), 200);
     // Tab went down from the top one, which Undo left focused; its place is the moved one.
     EXPECT_EQ(area()->focusChild()->text(QAccessible::Name).toStdString(), "Retângulo 199 de 200");
-    EXPECT_EQ(area()->focusChild()->text(QAccessible::Description).toStdString(), "5 por 5, em 199, 10");
+    EXPECT_EQ(area()->focusChild()->text(QAccessible::Description).toStdString().rfind("5 por 5, em 199, 10,", 0), 0u);
 }

@@ -1,4 +1,4 @@
-#include "canvas/announcement.h"
+#include "accessible/announcement.h"
 
 #include <QAccessibleInterface>
 #include <QPointer>

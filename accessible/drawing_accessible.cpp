@@ -4,15 +4,17 @@
 // child stands for a place in the drawing order: when the figures change, the area compares them
 // with what it last told and sends the events for the places that differ, once the command that
 // changed them is done (a command may redraw, drop and restore the highlight on its way).
-#include "canvas/drawing_accessible.h"
+#include "accessible/drawing_accessible.h"
 
-#include "canvas/announcement.h"
+#include "accessible/announcement.h"
 #include "canvas/canvas_context.h"
 #include "canvas/door.h"
 #include "canvas/drawing_change.h"
 #include "canvas/figure_words.h"
 #include "canvas/selection.h"
+#include "canvas/spoken.h"
 #include "core/figure_box.h"
+#include "core/figure_layout.h"
 #include "core/hit_test.h"
 #include "core/shape_list.h"
 #include "toolkit/canvas_widget.h"
@@ -23,6 +25,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 #include <vector>
 
@@ -60,7 +63,10 @@ public:
         if (!list) return {};
         const ShapeRecord r = list_get(list, index_);
         if (t == QAccessible::Name) return QString::fromStdString(figure_name(r, index_, list_count(list)));
-        if (t == QAccessible::Description) return QString::fromStdString(figure_description(r));
+        if (t == QAccessible::Description) {
+            const std::string relations = relations_words(list, figure_relations(list, index_));
+            return QString::fromStdString(figure_description(r) + (relations.empty() ? "" : ", " + relations));
+        }
         return {};
     }
 
@@ -164,6 +170,9 @@ public:
         tell_later();
     }
 
+    // A sentence no change carries (canvas/spoken.h), said as it comes.
+    void say(const std::string& sentence) { announcer_.say(QString::fromStdString(sentence)); }
+
     // Asks for tell_changes once the event in hand is done; asking again meanwhile adds nothing.
     void tell_later()
     {
@@ -238,12 +247,32 @@ private:
         // What happened, in words, since Orca speaks none of the events above but a focus: the
         // last change of the figures, or else the selection.
         std::string said = changes.empty() ? "" : change_sentence(changes.back(), told_focus_, focus_moved);
+        if (!changes.empty()) said = with_relation_news(said, changes.back());
         if (changes.empty() && selection_was != told_selection_) {
             const ObjectList* list = canvas_list(canvas());
             const std::vector<ShapeRecord> figures(list->records, list->records + list_count(list));
             said = selection_sentence(figures, int(told_selection_.count()), told_focus_, focus_moved);
         }
         if (!said.empty()) announcer_.say(QString::fromStdString(said));
+    }
+
+    // A figure moved, stretched or rewritten alone: what it now touches, or no longer does, after
+    // what is said of it ("em 205, 156, agora acima de Retângulo 1"), or alone when its focus
+    // event says the rest.
+    std::string with_relation_news(const std::string& said, const DrawingChange& change) const
+    {
+        const ObjectList* list = canvas_list(canvas());
+        if (!list || change.records_before.size() != 1) return said;
+        int i = 0;
+        while (i < list_count(list) && !change.figures[i]) ++i;
+        if (i >= list_count(list)) return said;
+        ObjectList was = *list;
+        was.records[i] = change.records_before[0];
+        const std::string news =
+            relation_change_words(list, relation_changes(figure_relations(&was, i), figure_relations(list, i)));
+        if (news.empty()) return said;
+        if (said.empty()) return char(std::toupper(news[0])) + news.substr(1);
+        return said + ", " + news;
     }
 
     // The events of each place: gone, renamed, moved or rewritten, new.
@@ -332,4 +361,10 @@ void follow_drawing_for_assistive_technology(CanvasWidget* canvas)
     });
     QObject::connect(canvas, &QObject::destroyed, [id] { stop_watching_changes(id); });
     watch_selection([area] { accessible_drawing_changed(area); });
+    listen_to_spoken([area](const std::string& sentence) {
+        if (!area || !QAccessible::isActive()) return;
+        if (auto* drawing = dynamic_cast<DrawingAccessible*>(QAccessible::queryAccessibleInterface(area)))
+            drawing->say(sentence);
+    });
+    QObject::connect(canvas, &QObject::destroyed, [] { listen_to_spoken({}); });
 }
