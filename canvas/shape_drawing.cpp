@@ -2,6 +2,7 @@
 #include "canvas/shape_drawing.h"
 
 #include "canvas/canvas_context.h"
+#include "canvas/grid.h"
 #include "canvas/rubber_band.h"
 #include "canvas/selection.h"
 
@@ -19,7 +20,7 @@ int redraw_all(CanvasWidget* canvas, ObjectList* list)
 {
     forget_selection();  // the highlight goes with the clearing
     if (CanvasContext* ctx = active_context(canvas)) {
-        draw_list(ctx->surface, list);
+        draw_list_on_grid(ctx->surface, list, canvas_grid(canvas));
         forget_rubber(ctx);
     }
     return list ? list_count(list) : 0;
