@@ -177,6 +177,8 @@ public:
         }, Qt::QueuedConnection);
     }
 
+    void say(const std::string& sentence) { announcer_.say(QString::fromStdString(sentence)); }
+
 private:
     CanvasWidget* canvas() const { return static_cast<CanvasWidget*>(widget()); }
 
@@ -278,4 +280,14 @@ void follow_drawing_for_assistive_technology(CanvasWidget* canvas)
     QObject::connect(canvas, &QObject::destroyed, [id] { stop_watching(id); });
     QPointer<CanvasWidget> area(canvas);
     watch_selection([area] { accessible_drawing_changed(area); });
+}
+
+// Once the event in hand is done, as the drawing's changes are said.
+void say_to_assistive_technology(CanvasWidget* canvas, const std::string& sentence)
+{
+    if (!canvas || !QAccessible::isActive()) return;
+    QMetaObject::invokeMethod(canvas, [canvas, sentence] {
+        if (auto* drawing = dynamic_cast<DrawingAccessible*>(QAccessible::queryAccessibleInterface(canvas)))
+            drawing->say(sentence);
+    }, Qt::QueuedConnection);
 }

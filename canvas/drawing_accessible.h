@@ -5,6 +5,8 @@
 // it is built until assistive technology asks, and every answer is read from the list when asked.
 #pragma once
 
+#include <string>
+
 class CanvasWidget;
 
 // At start-up: lets Qt build the drawing area's accessible interface whenever it is asked for.
@@ -16,3 +18,6 @@ void install_drawing_accessible();
 void accessible_drawing_changed(CanvasWidget* canvas);
 // From now on every change of canvas's drawing, through the door or by undo and redo, is told.
 void follow_drawing_for_assistive_technology(CanvasWidget* canvas);
+// A sentence spoken at once, as the changes of the drawing are (a View item turned on or off);
+// nothing while no assistive technology is active.
+void say_to_assistive_technology(CanvasWidget* canvas, const std::string& sentence);
