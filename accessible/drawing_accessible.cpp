@@ -361,10 +361,13 @@ void follow_drawing_for_assistive_technology(CanvasWidget* canvas)
     });
     QObject::connect(canvas, &QObject::destroyed, [id] { stop_watching_changes(id); });
     watch_selection([area] { accessible_drawing_changed(area); });
+    // Said once the event in hand is done, as the drawing's changes are.
     listen_to_spoken([area](const std::string& sentence) {
         if (!area || !QAccessible::isActive()) return;
-        if (auto* drawing = dynamic_cast<DrawingAccessible*>(QAccessible::queryAccessibleInterface(area)))
-            drawing->say(sentence);
+        QMetaObject::invokeMethod(area, [area, sentence] {
+            if (auto* drawing = dynamic_cast<DrawingAccessible*>(QAccessible::queryAccessibleInterface(area)))
+                drawing->say(sentence);
+        }, Qt::QueuedConnection);
     });
     QObject::connect(canvas, &QObject::destroyed, [] { listen_to_spoken({}); });
 }

@@ -5,6 +5,7 @@
 // it is built until assistive technology asks, and every answer is read from the list when asked.
 #pragma once
 
+
 class CanvasWidget;
 
 // At start-up: lets Qt build the drawing area's accessible interface whenever it is asked for.
@@ -14,5 +15,6 @@ void install_drawing_accessible();
 // assistive technology what did (a figure's points, figures added or removed, the highlight
 // moved). One check and nothing else while no assistive technology is active.
 void accessible_drawing_changed(CanvasWidget* canvas);
-// From now on every change of canvas's drawing, through the door or by undo and redo, is told.
+// From now on every change of canvas's drawing, through the door or by undo and redo, is told, and
+// every sentence spoken (canvas/spoken.h) said.
 void follow_drawing_for_assistive_technology(CanvasWidget* canvas);

@@ -4,11 +4,13 @@
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
 #include "app/undo_history.h"
+#include "app/view_commands.h"
 #include "app/window_parts.h"
 #include "canvas/arrange.h"
 #include "canvas/cancel.h"
 #include "canvas/canvas_context.h"
 #include "canvas/figure_transfer.h"
+#include "canvas/grid.h"
 #include "canvas/selection.h"
 #include "canvas/tool_table.h"
 #include "toolkit/attributes.h"
@@ -107,6 +109,16 @@ const Command COMMANDS[] = {
      .help = "Posicao e tamanho: com uma so figura selecionada, digita os seus pontos (x1, y1, x2, y2 e, num triangulo, "
              "x3, y3, com y para cima a partir do pe da area de desenho); Enter aplica, Esc desiste"},
 
+    {.where = Where::View, .text = "&Grade", .name = "grid_act", .run = [](T t) { toggle_grid(t.canvas); },
+     .keys = "Ctrl+G", .checked = [](T t) { return canvas_grid(t.canvas).shown; }, .item = &MW::item_grid,
+     .help = "Grade: mostra ou esconde um ponto cinza a cada espacamento da grade (10 pixels ao iniciar)"},
+    {.where = Where::View, .text = "&Alinhar à grade", .name = "snap_act", .run = [](T t) { toggle_snapping(t.canvas); },
+     .keys = "Ctrl+Shift+G", .checked = [](T t) { return canvas_grid(t.canvas).snapping; }, .item = &MW::item_snap,
+     .help = "Alinhar a grade: os pontos que o ponteiro poe vao ao ponto da grade mais proximo; com Ctrl "
+             "apertado, ficam onde o ponteiro esta"},
+    {.where = Where::View, .text = "&Espaçamento da grade...", .name = "grid_spacing_act",
+     .run = [](T t) { ask_grid_spacing(t.canvas); }, .item = &MW::item_grid_spacing},
+
     {.where = Where::Bar, .text = "&Info", .name = "info_act", .callback = info_act, .item = &MW::item_info},
     {.where = Where::Bar, .text = "&Help", .name = "AtoAjuda", .callback = AtoAjuda, .standard = SK::HelpContents,
      .keys = "F1", .item = &MW::item_help, .help = "Help"},
@@ -192,18 +204,22 @@ CommandTarget target_of(QObject* item)
 }
 
 // The callback of every row that says what it does in run.
+// A checkable item shows what its command left, whatever its click made of it.
 int run_command(QObject* item)
 {
     const CommandTarget target = target_of(item);
-    if (target.canvas) row_of(item).run(target);
+    const Command& row = row_of(item);
+    if (target.canvas) row.run(target);
+    if (row.checked) static_cast<QAction*>(item)->setChecked(target.canvas && row.checked(target));
     return IUP_DEFAULT;
 }
 
-QWidget* home_of(const Command& c, QMainWindow* window, QMenu* file, QMenu* edit)
+QWidget* home_of(const Command& c, QMainWindow* window, QMenu* file, QMenu* edit, QMenu* view)
 {
     switch (c.where) {
     case Where::File: return file;
     case Where::Edit: return edit;
+    case Where::View: return view;
     case Where::Bar: return window->menuBar();
     case Where::Keys: break;
     }
@@ -230,10 +246,10 @@ void register_command_callbacks()
         if (c.text) set_function(c.name, c.callback ? c.callback : run_command);
 }
 
-void build_commands(MainWindow& w, QMenu* file, QMenu* edit)
+void build_commands(MainWindow& w, QMenu* file, QMenu* edit, QMenu* view)
 {
     for (const Command& c : COMMANDS) {
-        QWidget* home = home_of(c, w.dialog, file, edit);
+        QWidget* home = home_of(c, w.dialog, file, edit, view);
         if (!c.text) {
             static_cast<QMenu*>(home)->addSeparator();
             continue;
@@ -244,6 +260,8 @@ void build_commands(MainWindow& w, QMenu* file, QMenu* edit)
         set_pointer_attribute(item, "CanvasContext", w.canvas);
         set_pointer_attribute(item, "history", w.history);
         set_pointer_attribute(item, "tools", w.radio);
+        item->setCheckable(c.checked != nullptr);
+        if (c.checked) item->setChecked(c.checked(target_of(item)));
         if (c.item) w.*c.item = item;
     }
     for (QMenu* menu : {file, edit}) {

@@ -21,7 +21,7 @@ class Radio;
 struct MainWindow;
 
 // Where a command's item is: a menu of the bar, the bar itself, or nowhere (a key alone).
-enum class Where { File, Edit, Bar, Keys };
+enum class Where { File, Edit, View, Bar, Keys };
 
 // What a command works on, found on its item when it runs.
 struct CommandTarget {
@@ -42,6 +42,7 @@ struct Command {
     QKeySequence::StandardKey standard = QKeySequence::UnknownKey;  // the platform's keys for it
     const char* keys = "";        // ours, added to those: portable key names separated by "; "
     OfferedFn offered = nullptr;  // null: always; else greyed (and idle) while it says false
+    OfferedFn checked = nullptr;  // null: a plain item; else a checkable one, checked while it says true
     QAction* MainWindow::*item = nullptr;  // where the window keeps the item, or null
     const char* help_keys = nullptr;       // how the guide writes its keys (and its group's); null: keys
     const char* help = nullptr;            // what it does, for the guide; null: said with the row before
@@ -56,7 +57,7 @@ QList<QKeySequence> keys_of(const Command& command);
 void register_command_callbacks();
 // Makes every row's item on the window: in its menu, on the bar, or on the window for a key
 // alone, with its keys and what it works on ("CanvasContext", "history", "tools").
-void build_commands(MainWindow& w, QMenu* file, QMenu* edit);
+void build_commands(MainWindow& w, QMenu* file, QMenu* edit, QMenu* view);
 // With shown, greys each item of menu whose command has nothing to work on now; run when the menu
 // opens. Closed, the items are offered again and their keys work wherever the focus is (a command
 // with nothing to work on does nothing), except Undo and Redo, which follow the history always.

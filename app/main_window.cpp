@@ -54,7 +54,8 @@ void build_menus(MainWindow& w)
     QMenuBar* bar = w.dialog->menuBar();
     QMenu* file = bar->addMenu("&File");
     QMenu* edit = bar->addMenu("&Edit");
-    build_commands(w, file, edit);
+    QMenu* view = bar->addMenu("&View");
+    build_commands(w, file, edit, view);
     // After the Exit command (connected first) has freed the list, its history goes too.
     QObject::connect(w.item_exit, &QAction::triggered, w.history, &QUndoStack::clear);
 }

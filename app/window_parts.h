@@ -41,6 +41,9 @@ struct MainWindow {
     QAction* item_lower = nullptr;
     QAction* item_select_all = nullptr;  // "Selecionar tudo" (Ctrl+A)
     QAction* item_points = nullptr;      // "Posição e tamanho..." (F4)
+    QAction* item_grid = nullptr;        // View: "Grade" (Ctrl+G), checked while the grid shows
+    QAction* item_snap = nullptr;        // "Alinhar à grade" (Ctrl+Shift+G), checked while snapping
+    QAction* item_grid_spacing = nullptr;  // "Espaçamento da grade..."
     QAction* item_info = nullptr;
     QAction* item_help = nullptr;
 };

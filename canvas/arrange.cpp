@@ -8,6 +8,7 @@
 #include "canvas/door.h"
 #include "canvas/figure_words.h"
 #include "canvas/gesture.h"
+#include "canvas/grid.h"
 #include "canvas/selection.h"
 #include "canvas/shape_drawing.h"
 #include "canvas/spoken.h"
@@ -159,8 +160,13 @@ void insert_at_centre(CanvasWidget* canvas)
     ObjectList* list = drawing_for_keys(canvas);
     const int tool = chosen_tool();
     if (!list || (tool != TOOL_RECT && tool != TOOL_ELLIPSE && tool != TOOL_TRIANG)) return;
-    const int cx = canvas->width() / 2, cy = canvas->height() / 2;
-    const int left = cx - 50, right = cx + 50, top = canvas_y(canvas, cy - 30), bottom = canvas_y(canvas, cy + 30);
+    const int cy = canvas_y(canvas, canvas->height() / 2);
+    // While snapping, the figure shifts so that its first point is on the grid: a rectangle's or an
+    // ellipse's top-left corner, a triangle's bottom-left one.
+    int left = canvas->width() / 2 - 50, first_y = tool == TOOL_TRIANG ? cy - 30 : cy + 30;
+    const int centred_y = first_y;
+    snap_point(canvas, left, first_y);
+    const int right = left + 100, cx = left + 50, top = cy + 30 + first_y - centred_y, bottom = top - 60;
     int added = 0;
     if (tool == TOOL_RECT) added = insert_rect(list, left, top, right, bottom);
     if (tool == TOOL_ELLIPSE) added = insert_ellipse(list, left, top, right, bottom);

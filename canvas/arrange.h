@@ -28,7 +28,8 @@ void stretch_selection(CanvasWidget* canvas, int dx, int dy);
 // them; OK rewrites the figure as one undo step, Cancel or unchanged values change nothing.
 void type_points_of_selected(CanvasWidget* canvas);
 // With Rect, Ellipse or Triang chosen: a figure of that kind at the centre of the drawing area,
-// 100 by 60 pixels, with its insert line, left selected; the limit message when the drawing
+// 100 by 60 pixels (shifted to put its first point on the grid while snapping is on), with its
+// insert line, left selected; the limit message when the drawing
 // is full. Nothing with Sel or Del.
 void insert_at_centre(CanvasWidget* canvas);
 

@@ -1,6 +1,7 @@
 // The canvas context and the operations on the canvas as a whole.
 #include "canvas/canvas_context.h"
 
+#include "canvas/grid.h"
 #include "toolkit/attributes.h"
 #include "toolkit/canvas_widget.h"
 
@@ -49,7 +50,9 @@ void canvas_clear(CanvasWidget* canvas)
 {
     CanvasContext* ctx = active_context(canvas);
     if (!ctx) return;
-    surface_clear(ctx->surface);
+    const Grid grid = canvas_grid(canvas);
+    if (grid.shown) draw_list_on_grid(ctx->surface, nullptr, grid);
+    else surface_clear(ctx->surface);
     forget_rubber(ctx);
 }
 

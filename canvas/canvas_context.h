@@ -42,6 +42,6 @@ CanvasWidget* item_canvas(QObject* item);
 
 // A toolkit row (counted down from the top) as a drawing y (counted up from the bottom).
 int canvas_y(CanvasWidget* canvas, int y);
-// Fills the canvas white; an outstanding feedback figure is gone with it.
+// Fills the canvas white, the grid on it when shown; an outstanding feedback figure is gone with it.
 void canvas_clear(CanvasWidget* canvas);
 void canvas_foreground(CanvasWidget* canvas, uint32_t rgb);

@@ -5,6 +5,7 @@
 #include "canvas/canvas_context.h"
 #include "canvas/canvas_messages.h"
 #include "canvas/door.h"
+#include "canvas/grid.h"
 #include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
@@ -33,6 +34,7 @@ int drag_tool_button(const DragTool& tool, CanvasWidget* canvas, int button, int
     ObjectList* list = canvas_list(canvas);
     if (button != '1' || !list) return IUP_DEFAULT;
     y = canvas_y(canvas, y);
+    snap_pointer(canvas, x, y);
     if (pressed) {
         anchor_x = x;
         anchor_y = y;
@@ -76,7 +78,9 @@ int rect_button(CanvasWidget* canvas, int button, int pressed, int x, int y)
 
 int rect_motion(CanvasWidget* canvas, int x, int y)
 {
-    rubber_rect(canvas, anchor_x, anchor_y, x, canvas_y(canvas, y));
+    y = canvas_y(canvas, y);
+    snap_pointer(canvas, x, y);
+    rubber_rect(canvas, anchor_x, anchor_y, x, y);
     return IUP_DEFAULT;
 }
 
@@ -87,7 +91,9 @@ int ellipse_button(CanvasWidget* canvas, int button, int pressed, int x, int y)
 
 int ellipse_motion(CanvasWidget* canvas, int x, int y)
 {
-    rubber_ellipse(canvas, anchor_x, anchor_y, x, canvas_y(canvas, y));
+    y = canvas_y(canvas, y);
+    snap_pointer(canvas, x, y);
+    rubber_ellipse(canvas, anchor_x, anchor_y, x, y);
     return IUP_DEFAULT;
 }
 
@@ -97,6 +103,7 @@ int triangle_button(CanvasWidget* canvas, int button, int pressed, int x, int y)
     ObjectList* list = canvas_list(canvas);
     if (button != '1' || !list) return IUP_DEFAULT;
     y = canvas_y(canvas, y);
+    snap_pointer(canvas, x, y);
     set_function("motion_act", triangle_motion);
     int n = tri_clicks;
     if (pressed) {
@@ -114,6 +121,8 @@ int triangle_button(CanvasWidget* canvas, int button, int pressed, int x, int y)
 
 int triangle_motion(CanvasWidget* canvas, int x, int y)
 {
-    rubber_line(canvas, anchor_x, anchor_y, x, canvas_y(canvas, y));
+    y = canvas_y(canvas, y);
+    snap_pointer(canvas, x, y);
+    rubber_line(canvas, anchor_x, anchor_y, x, y);
     return IUP_DEFAULT;
 }

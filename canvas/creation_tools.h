@@ -1,5 +1,6 @@
 // The three drawing tools: rectangle and ellipse by a left drag, triangle by three left clicks,
-// each with rubber-band feedback, appending the finished figure to the list.
+// each with rubber-band feedback, appending the finished figure to the list. With the grid's
+// snapping on, every point the pointer places (and the feedback's) is on the grid, unless Ctrl is held.
 #pragma once
 
 class CanvasWidget;

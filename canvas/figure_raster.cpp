@@ -38,11 +38,14 @@ void draw_record(DrawSurface& s, ShapeRecord r, WriteMode mode)
     }
 }
 
+void draw_figures(DrawSurface& s, const ObjectList* list)
+{
+    for (int i = 0; list && i < list_count(list); ++i)
+        if (known_shape(list_get(list, i))) draw_record(s, list_get(list, i));
+}
+
 // Band by band, each band while it is in the cache; the surface reports the change once.
 void draw_list(DrawSurface& s, const ObjectList* list)
 {
-    surface_redraw(s, [list](DrawSurface& band) {
-        for (int i = 0; list && i < list_count(list); ++i)
-            if (known_shape(list_get(list, i))) draw_record(band, list_get(list, i));
-    });
+    surface_redraw(s, [list](DrawSurface& band) { draw_figures(band, list); });
 }

@@ -18,5 +18,7 @@ void draw_form(DrawSurface& s, Primitive kind, const int64_t* form);
 // One figure of the list drawn for good in replace mode (or as feedback in not-xor); a triangle
 // as its three edges.
 void draw_record(DrawSurface& s, ShapeRecord r, WriteMode mode = WriteMode::Replace);
+// Every figure of the list, slot 0 first, over what the surface holds.
+void draw_figures(DrawSurface& s, const ObjectList* list);
 // The whole drawing on a white surface, slot 0 first; the surface must be activated.
 void draw_list(DrawSurface& s, const ObjectList* list);

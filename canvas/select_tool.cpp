@@ -8,6 +8,7 @@
 
 #include "canvas/canvas_context.h"
 #include "canvas/door.h"
+#include "canvas/grid.h"
 #include "canvas/idle_handlers.h"
 #include "canvas/interaction_state.h"
 #include "canvas/rubber_band.h"
@@ -31,7 +32,8 @@ using Release = void (*)(const SelectDrag& drag, CanvasWidget* canvas, ObjectLis
 
 // A select drag: the button that starts and ends it, the handler that shows where the figures go,
 // how a figure is displaced and the door's operation that does it for good, its highlight while it
-// is dragged, and the release that ends it.
+// is dragged, the release that ends it, and the point of the grabbed figure the grid's snapping
+// places (1 the first, 2 the second, 0 none).
 struct SelectDrag {
     int button;
     MotionFn motion;
@@ -39,6 +41,7 @@ struct SelectDrag {
     Commit commit;
     uint32_t colour;
     Release release;
+    int carried;
 };
 
 void drop(const SelectDrag& drag, CanvasWidget* canvas, ObjectList* list, int x, int y);
@@ -49,10 +52,10 @@ int band_motion(CanvasWidget* canvas, int x, int y);
 
 enum SelectDragRow { MOVE, STRETCH, MOVE_SEVERAL, BAND };
 const SelectDrag SELECT_DRAGS[] = {
-    {'1', move_motion, shape_translate, move_figures, COLOR_RED, drop},       // MOVE: every point follows the pointer
-    {'3', stretch_motion, shape_stretch, stretch_figures, COLOR_BLUE, drop},  // STRETCH: all but the first point
-    {'1', move_several_motion, shape_translate, move_figures, COLOR_RED, drop_several},  // the selection of several
-    {'1', band_motion, nullptr, nullptr, COLOR_BLACK, drop_band},             // a band from empty canvas
+    {'1', move_motion, shape_translate, move_figures, COLOR_RED, drop, 1},       // MOVE: every point follows the pointer
+    {'3', stretch_motion, shape_stretch, stretch_figures, COLOR_BLUE, drop, 2},  // STRETCH: all but the first point
+    {'1', move_several_motion, shape_translate, move_figures, COLOR_RED, drop_several, 1},  // the selection of several
+    {'1', band_motion, nullptr, nullptr, COLOR_BLACK, drop_band, 0},             // a band from empty canvas: exact
 };
 
 // A release this close to the press, in pixels each way, is a click: no band.
@@ -85,6 +88,17 @@ int dragged_index(const ObjectList* list)
 {
     const int d = focused_figure();
     return (d >= 0 && d < list_count(list) && d == grabbed_index) ? d : -1;
+}
+
+// The pointer shifted so that the grabbed figure's carried point lands on the grid (while
+// snapping, Ctrl not held). A pointer back at its anchor moves nothing, so a click only selects.
+void snap_drag(const SelectDrag& drag, CanvasWidget* canvas, ShapeRecord grabbed, int& x, int& y)
+{
+    if (!drag.carried || (x == anchor_x && y == anchor_y)) return;
+    const int64_t dx = int64_t{x} - anchor_x, dy = int64_t{y} - anchor_y;
+    const bool first = drag.carried == 1;
+    snap_carried(canvas, (first ? shape_x1(grabbed) : shape_x2(grabbed)) + dx,
+                 (first ? shape_y1(grabbed) : shape_y2(grabbed)) + dy, x, y);
 }
 
 void end_drag(CanvasWidget* canvas)
@@ -141,6 +155,7 @@ void drop(const SelectDrag& drag, CanvasWidget* canvas, ObjectList* list, int x,
         end_drag(canvas);  // the figure was taken away mid-drag: it stays as it is
         return;
     }
+    snap_drag(drag, canvas, list_get(list, d), x, y);
     drag.commit(list, FigureSet().set(d), int64_t{x} - anchor_x, int64_t{y} - anchor_y, false);
     redraw_all(canvas, list);  // takes the feedback outline and the old place off the canvas
     mark_shape(list, grabbed_index, canvas);
@@ -155,6 +170,7 @@ int drag_motion(CanvasWidget* canvas, int x, int y, const SelectDrag& drag)
     if (!list) return IUP_DEFAULT;
     const int d = dragged_index(list);
     if (d < 0) return IUP_DEFAULT;  // nothing left to follow the pointer; the release ends the drag
+    snap_drag(drag, canvas, list_get(list, d), x, y);
     const ShapeRecord r = drag.displace(list, d, x, y);
     draw_shape_rubber(canvas, shape_type(r), shape_x1(r), shape_x2(r), shape_x3(r), shape_y1(r), shape_y2(r),
                       shape_y3(r));
@@ -169,7 +185,8 @@ int move_several_motion(CanvasWidget* canvas, int x, int y)
     const ObjectList* list = canvas_list(canvas);
     CanvasContext* ctx = active_context(canvas);
     if (!list || !ctx || dragged_index(list) < 0) return IUP_DEFAULT;
-    draw_list(ctx->surface, list);
+    snap_drag(SELECT_DRAGS[MOVE_SEVERAL], canvas, list_get(list, dragged_index(list)), x, y);
+    draw_list_on_grid(ctx->surface, list, canvas_grid(canvas));
     forget_rubber(ctx);
     draw_selection(canvas, list);
     for (int i : selected_places())
@@ -182,6 +199,7 @@ void drop_several(const SelectDrag& drag, CanvasWidget* canvas, ObjectList* list
 {
     end_gesture();
     if (dragged_index(list) < 0) return;  // a repaint dropped the selection mid-drag: nothing moves
+    snap_drag(drag, canvas, list_get(list, dragged_index(list)), x, y);
     drag.commit(list, selected_figures(), int64_t{x} - anchor_x, int64_t{y} - anchor_y, false);
     redraw_all(canvas, list);
 }

@@ -1,5 +1,7 @@
 // The select tool (left drag moves the top-most figure under the pointer, right drag stretches it
-// by its second point) and the delete tool (a left click removes it).
+// by its second point) and the delete tool (a left click removes it). With the grid's snapping
+// on and Ctrl not held, a move lands the grabbed figure's first point on the grid, a stretch its
+// second point; a band stays exact.
 #pragma once
 
 #include "core/shape_list.h"

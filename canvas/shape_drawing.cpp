@@ -2,6 +2,7 @@
 #include "canvas/shape_drawing.h"
 
 #include "canvas/canvas_context.h"
+#include "canvas/grid.h"
 #include "canvas/rubber_band.h"
 #include "canvas/selection.h"
 
@@ -18,7 +19,7 @@ void draw_shape_rubber(CanvasWidget* canvas, int type, int x1, int x2, int x3, i
 int redraw_all(CanvasWidget* canvas, ObjectList* list)
 {
     if (CanvasContext* ctx = active_context(canvas)) {
-        draw_list(ctx->surface, list);
+        draw_list_on_grid(ctx->surface, list, canvas_grid(canvas));
         forget_rubber(ctx);
     }
     draw_selection(canvas, list);

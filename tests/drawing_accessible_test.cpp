@@ -154,6 +154,9 @@ TEST_F(DrawingAccessibleTest, TheChildrenAndTheEventsFollowEachCommand)
          {"Triângulo 1 de 4 | " + T1, "Retângulo 2 de 4 | " + R, "Elipse 3 de 4 | " + E1, "Retângulo 4 de 4 | " + N},
          {"Focus -1", "Say Nenhuma figura selecionada", "SelectionRemove 0", "SelectionRemove 1", "SelectionRemove 2",
           "SelectionRemove 3"}},
+        {"Ctrl+G", [&] { key(Qt::Key_G, Qt::ControlModifier); },
+         {"Triângulo 1 de 4 | " + T1, "Retângulo 2 de 4 | " + R, "Elipse 3 de 4 | " + E1, "Retângulo 4 de 4 | " + N},
+         {"Say Grade visível, espaçamento 10"}},
         {"Ctrl+A, then Shift+click takes out the rectangle and the ellipse: two apart stay",
          [&] {
              choose(w.toggles[TOOL_SEL]);

@@ -89,21 +89,21 @@ void EditorTest::release(int button, int x, int y, Qt::KeyboardModifiers mods)
 
 // A move event of its own rather than QTest's, which moves the cursor instead when no button is
 // held and so sends nothing when the pointer is already there.
-void EditorTest::move(int x, int y)
+void EditorTest::move(int x, int y, Qt::KeyboardModifiers mods)
 {
     Qt::MouseButtons held = QGuiApplication::mouseButtons();
     QMouseEvent event(QEvent::MouseMove, QPointF(x, y), w.canvas->mapToGlobal(QPointF(x, y)), Qt::NoButton,
-                      held, Qt::NoModifier);
+                      held, mods);
     QApplication::sendEvent(w.canvas, &event);
 }
 
-void EditorTest::drag(int button, int x1, int y1, int x2, int y2)
+void EditorTest::drag(int button, int x1, int y1, int x2, int y2, Qt::KeyboardModifiers mods)
 {
-    press(button, x1, y1);
-    move((x1 + x2) / 2, y1);
-    move(x2, (y1 + y2) / 2);
-    move(x2, y2);
-    release(button, x2, y2);
+    press(button, x1, y1, mods);
+    move((x1 + x2) / 2, y1, mods);
+    move(x2, (y1 + y2) / 2, mods);
+    move(x2, y2, mods);
+    release(button, x2, y2, mods);
 }
 
 void EditorTest::choose(QToolButton* toggle) { QTest::mouseClick(toggle, Qt::LeftButton); }

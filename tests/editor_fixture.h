@@ -26,8 +26,9 @@ protected:
     // Pointer events through the canvas's real event handlers, at toolkit coordinates (y down).
     void press(int button, int x, int y, Qt::KeyboardModifiers mods = Qt::NoModifier);
     void release(int button, int x, int y, Qt::KeyboardModifiers mods = Qt::NoModifier);
-    void move(int x, int y);
-    void drag(int button, int x1, int y1, int x2, int y2);  // press, a few moves, release
+    void move(int x, int y, Qt::KeyboardModifiers mods = Qt::NoModifier);
+    // Press, a few moves, release, each with mods.
+    void drag(int button, int x1, int y1, int x2, int y2, Qt::KeyboardModifiers mods = Qt::NoModifier);
     void click(int button, int x, int y, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         press(button, x, y, mods);

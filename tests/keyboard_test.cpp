@@ -76,6 +76,10 @@ TEST_F(KeyboardTest, MenuShortcutsRunTheirCommands)
          [&] { return messages == std::vector<std::string>{HELP_TEXT}; }},
         {w.item_undo, Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z", [&] { return list_count(w.list) == 0; }},
         {w.item_redo, Qt::Key_Y, Qt::ControlModifier, "Ctrl+Y", [&] { return list_count(w.list) == 1; }},
+        {w.item_grid, Qt::Key_G, Qt::ControlModifier, "Ctrl+G",
+         [&] { return w.item_grid->isChecked() && count_pixels(image(), 0xC0C0C0) > 0; }},
+        {w.item_snap, Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier, "Ctrl+Shift+G",
+         [&] { return w.item_snap->isChecked(); }},
         {w.item_exit, Qt::Key_Q, Qt::ControlModifier, "Ctrl+Q",
          [&] { return messages == std::vector<std::string>{FAREWELL} && !canvas_list(w.canvas); }},
     };

@@ -35,8 +35,8 @@ TEST_F(EditorTest, WindowHasTitleMenusAndFiveExclusiveToggles)
 {
     EXPECT_EQ(w.dialog->windowTitle(), "Editor de Objetos");
     QList<QAction*> bar = w.dialog->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 4);
-    EXPECT_EQ(texts_of(bar), QStringList({"&File", "&Edit", "&Info", "&Help"}));
+    ASSERT_EQ(bar.size(), 5);
+    EXPECT_EQ(texts_of(bar), QStringList({"&File", "&Edit", "&View", "&Info", "&Help"}));
     ASSERT_NE(bar[0]->menu(), nullptr);
     EXPECT_EQ(texts_of(bar[0]->menu()->actions()),
               QStringList({"&New...", "&Open...", "-", "&Save", "Save &As...", "-", "&Exit"}));
@@ -45,8 +45,11 @@ TEST_F(EditorTest, WindowHasTitleMenusAndFiveExclusiveToggles)
               QStringList({"&Undo", "&Redo", "-", "Recor&tar", "&Copiar", "Co&lar", "&Duplicar", "-",
                            "Trazer para o &topo", "Enviar para o &fundo", "&Subir uma camada",
                            "D&escer uma camada", "-", "Selecion&ar tudo", "&Posição e tamanho..."}));
-    EXPECT_EQ(bar[2]->menu(), nullptr);  // Info and Help are plain items on the bar
-    EXPECT_EQ(bar[3]->menu(), nullptr);
+    ASSERT_NE(bar[2]->menu(), nullptr);
+    EXPECT_EQ(texts_of(bar[2]->menu()->actions()),
+              QStringList({"&Grade", "&Alinhar à grade", "&Espaçamento da grade..."}));
+    EXPECT_EQ(bar[3]->menu(), nullptr);  // Info and Help are plain items on the bar
+    EXPECT_EQ(bar[4]->menu(), nullptr);
 
     const char* actions[] = {"sel_act", "del_act", "rect_act", "ellipse_act", "triang_act"};
     const char* titles[] = {"Sel: ", "Del: ", "Rect: ", "Ellipse: ", "Triang: "};

@@ -71,6 +71,7 @@ void CanvasWidget::deliver_button(QMouseEvent* event, int pressed)
 {
     QPointF p = event->position();
     shift_ = event->modifiers().testFlag(Qt::ShiftModifier);
+    ctrl_ = event->modifiers().testFlag(Qt::ControlModifier);
     if (ButtonFn fn = find_button(get_name_attribute(this, "BUTTON_CB")))
         fn(this, button_code(event->button()), pressed, qFloor(p.x()), qFloor(p.y()));
 }
@@ -96,6 +97,7 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
 {
     QPointF p = event->position();
+    ctrl_ = event->modifiers().testFlag(Qt::ControlModifier);
     if (MotionFn fn = find_motion(get_name_attribute(this, "MOTION_CB")))
         fn(this, qFloor(p.x()), qFloor(p.y()));
 }

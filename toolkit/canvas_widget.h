@@ -26,6 +26,8 @@ public:
     void forget_presses() { pressed_ = Qt::NoButton; }
     // Whether Shift was held with the last button event (a button callback carries no keys).
     bool shift_held() const { return shift_; }
+    // Whether Ctrl was held with the last button or motion event: a gesture's points go free of the grid.
+    bool ctrl_held() const { return ctrl_; }
     // The region the last drawing asked the screen to update (tests read it).
     QRect last_update_rect() const { return last_update_; }
 
@@ -54,6 +56,7 @@ private:
     QRegion own_dirty_;        // changed by the editor's drawing, not yet on screen
     QRect last_update_;
     bool shift_ = false;
+    bool ctrl_ = false;
     bool live_ = false;        // the event loop has run once: callbacks are registered by now
     bool resize_pending_ = false;
     bool repaint_owed_ = false;  // shown or resized: the next paint is the window system's

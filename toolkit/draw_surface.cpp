@@ -441,3 +441,19 @@ void surface_closed_lines(DrawSurface& s, const int64_t* xs, const int64_t* ys, 
     for (uint64_t i : pixels) plot(*pen, int64_t(i % uint64_t(w)), int64_t(i / uint64_t(w)));
     report_damage(s, *pen);
 }
+
+void surface_grid(DrawSurface& s, int spacing)
+{
+    std::optional<Pen> pen = open_pen(s);
+    if (!pen || spacing < 1) return;
+    const Box& win = pen->win;  // never below 0: the image's own pixels
+    const int64_t x0 = (win.x0 + spacing - 1) / spacing * spacing, y0 = (win.y0 + spacing - 1) / spacing * spacing;
+    if (x0 > win.x1 || y0 > win.y1) return;
+    const uint32_t pixel = OPAQUE | pen->colour;
+    for (int64_t y = y0; y <= win.y1; y += spacing) {
+        auto* row = reinterpret_cast<uint32_t*>(pen->bits + (pen->h - 1 - y) * pen->stride);
+        for (int64_t x = x0; x <= win.x1; x += spacing) row[x] = pixel;
+    }
+    const int64_t x_last = x0 + (win.x1 - x0) / spacing * spacing, y_last = y0 + (win.y1 - y0) / spacing * spacing;
+    if (s.damaged) s.damaged(QRect(QPoint(int(x0), int(pen->h - 1 - y_last)), QPoint(int(x_last), int(pen->h - 1 - y0))));
+}

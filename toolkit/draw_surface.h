@@ -51,3 +51,7 @@ void surface_rect(DrawSurface& s, int64_t xmin, int64_t xmax, int64_t ymin, int6
 void surface_arc(DrawSurface& s, int64_t xc, int64_t yc, int64_t w, int64_t h);
 // Closed polyline through n points (x, y pairs); shared vertices and overlapping edges count once.
 void surface_closed_lines(DrawSurface& s, const int64_t* xs, const int64_t* ys, int n);
+// One pixel of the foreground at every point of the clip window whose drawing coordinates are
+// both multiples of spacing (at least 1), written straight into the image row by row, whatever
+// the write mode, as a clear is.
+void surface_grid(DrawSurface& s, int spacing);

@@ -1,5 +1,6 @@
 # Drawing with real pointer events: a rectangle dragged and a triangle clicked appear in black at
-# the screen pixels where the pointer went, and their records are traced in drawing coordinates.
+# the screen pixels where the pointer went, and their records are traced in drawing coordinates;
+# then the grid shown and a rectangle placed on it.
 source "$WINDOW_TESTS/lib.sh"
 
 start_app
@@ -34,5 +35,12 @@ click_canvas 1 350 60
 wait_trace $'\n Insert triang [(300,53),(400,53),(350,193)]'
 black_at 300 200 400 200 350 60 350 200 325 130 || fail "triangle outline not on screen"
 white_at 350 150 350 199 || fail "inside of the triangle is not white"
+
+xdotool windowfocus --sync "$WID"; sleep 0.2
+xdotool key ctrl+g ctrl+shift+g  # the grid shown, a rectangle's corners put on it
+canvas_colours_are C0C0C0 10 243 20 233 490 3 || fail "no grid points after Ctrl+G"
+click_tool rect
+drag_canvas 1 203 12 287 38
+wait_trace $'\n Insert rect [(200,240),(290,220)]'
 stop_app
 echo "PASS"
