@@ -37,6 +37,7 @@ constexpr Command separator(Where where) { return {.where = where}; }
 
 bool has_selection(T t) { return selection_size() > 0 && canvas_list(t.canvas); }
 bool has_figures(T t) { return list_count(canvas_list(t.canvas)) > 0; }
+bool can_arrange(T t, Arrangement how) { return canvas_list(t.canvas) && selection_size() >= arrangement_minimum(how); }
 bool has_figures_to_copy(T t) { return figures_to_copy(t.canvas).count > 0; }
 bool can_undo(T t) { return t.history && t.history->canUndo(); }
 bool can_redo(T t) { return t.history && t.history->canRedo(); }
@@ -84,21 +85,6 @@ const Command COMMANDS[] = {
      .offered = has_figures_to_copy, .item = &MW::item_duplicate,
      .help = "Duplicar"},
     separator(Where::Edit),
-    {.where = Where::Edit, .text = "Trazer para o &topo", .name = "order_act",
-     .run = [](T t) { reorder_selection(t.canvas, Place::Top); }, .keys = "Home", .offered = has_selection,
-     .item = &MW::item_to_top, .help_keys = "Home, End",
-     .help = "levam as figuras selecionadas para o topo ou para o fundo, na ordem em que estao"},
-    {.where = Where::Edit, .text = "Enviar para o &fundo", .name = "order_act",
-     .run = [](T t) { reorder_selection(t.canvas, Place::Bottom); }, .keys = "End", .offered = has_selection,
-     .item = &MW::item_to_bottom},
-    {.where = Where::Edit, .text = "&Subir uma camada", .name = "order_act",
-     .run = [](T t) { reorder_selection(t.canvas, Place::Up); }, .keys = "PgUp", .offered = has_selection,
-     .item = &MW::item_raise, .help_keys = "Page Up, Page Down",
-     .help = "sobem ou descem cada figura selecionada uma camada, alem da proxima figura nao selecionada"},
-    {.where = Where::Edit, .text = "D&escer uma camada", .name = "order_act",
-     .run = [](T t) { reorder_selection(t.canvas, Place::Down); }, .keys = "PgDown", .offered = has_selection,
-     .item = &MW::item_lower},
-    separator(Where::Edit),
     {.where = Where::Edit, .text = "Selecion&ar tudo", .name = "select_all_act",
      .run = [](T t) { select_all(t.canvas); }, .standard = SK::SelectAll, .keys = "Ctrl+A",
      .offered = has_figures, .item = &MW::item_select_all,
@@ -118,6 +104,69 @@ const Command COMMANDS[] = {
              "apertado, ficam onde o ponteiro esta"},
     {.where = Where::View, .text = "&Espaçamento da grade...", .name = "grid_spacing_act",
      .run = [](T t) { ask_grid_spacing(t.canvas); }, .item = &MW::item_grid_spacing},
+    separator(Where::View),
+    {.where = Where::View, .text = "&Descrever o desenho", .name = "describe_act",
+     .run = [](T t) { describe_drawing(t.canvas); }, .keys = "Ctrl+I",
+     .help = "Descrever o desenho: um leitor de tela diz quantas figuras ha, de que tipos e onde, e como "
+             "as de fora se relacionam"},
+
+    {.where = Where::Arrange, .text = "Trazer para o &topo", .name = "order_act",
+     .run = [](T t) { reorder_selection(t.canvas, Place::Top); }, .keys = "Home", .offered = has_selection,
+     .item = &MW::item_to_top, .help_keys = "Home, End",
+     .help = "levam as figuras selecionadas para o topo ou para o fundo, na ordem em que estao"},
+    {.where = Where::Arrange, .text = "Enviar para o &fundo", .name = "order_act",
+     .run = [](T t) { reorder_selection(t.canvas, Place::Bottom); }, .keys = "End", .offered = has_selection,
+     .item = &MW::item_to_bottom},
+    {.where = Where::Arrange, .text = "&Subir uma camada", .name = "order_act",
+     .run = [](T t) { reorder_selection(t.canvas, Place::Up); }, .keys = "PgUp", .offered = has_selection,
+     .item = &MW::item_raise, .help_keys = "Page Up, Page Down",
+     .help = "sobem ou descem cada figura selecionada uma camada, alem da proxima figura nao selecionada"},
+    {.where = Where::Arrange, .text = "D&escer uma camada", .name = "order_act",
+     .run = [](T t) { reorder_selection(t.canvas, Place::Down); }, .keys = "PgDown", .offered = has_selection,
+     .item = &MW::item_lower},
+    separator(Where::Arrange),
+    {.where = Where::Arrange, .text = "Alinhar à es&querda", .name = "arrange_act",
+     .run = [](T t) { arrange_selection(t.canvas, Arrangement::AlignLeft); },
+     .offered = [](T t) { return can_arrange(t, Arrangement::AlignLeft); },
+     .help = "Arrange: alinhar (duas figuras ou mais), distribuir (tres ou mais), espelhar e girar as figuras "
+             "selecionadas, pelas suas caixas; cada um e um passo do Undo"},
+    {.where = Where::Arrange, .text = "Alinhar ao &centro", .name = "arrange_act",
+     .run = [](T t) { arrange_selection(t.canvas, Arrangement::AlignCentre); },
+     .offered = [](T t) { return can_arrange(t, Arrangement::AlignCentre); }},
+    {.where = Where::Arrange, .text = "Alinhar à &direita", .name = "arrange_act",
+     .run = [](T t) { arrange_selection(t.canvas, Arrangement::AlignRight); },
+     .offered = [](T t) { return can_arrange(t, Arrangement::AlignRight); }},
+    {.where = Where::Arrange, .text = "Alinhar em ci&ma", .name = "arrange_act",
+     .run = [](T t) { arrange_selection(t.canvas, Arrangement::AlignTop); },
+     .offered = [](T t) { return can_arrange(t, Arrangement::AlignTop); }},
+    {.where = Where::Arrange, .text = "Alinhar ao me&io", .name = "arrange_act",
+     .run = [](T t) { arrange_selection(t.canvas, Arrangement::AlignMiddle); },
+     .offered = [](T t) { return can_arrange(t, Arrangement::AlignMiddle); }},
+    {.where = Where::Arrange, .text = "Alinhar em&baixo", .name = "arrange_act",
+     .run = [](T t) { arrange_selection(t.canvas, Arrangement::AlignBottom); },
+     .offered = [](T t) { return can_arrange(t, Arrangement::AlignBottom); }},
+    separator(Where::Arrange),
+    {.where = Where::Arrange, .text = "Distribuir na &horizontal", .name = "arrange_act",
+     .run = [](T t) { arrange_selection(t.canvas, Arrangement::DistributeHorizontally); },
+     .offered = [](T t) { return can_arrange(t, Arrangement::DistributeHorizontally); }},
+    {.where = Where::Arrange, .text = "Distribuir na &vertical", .name = "arrange_act",
+     .run = [](T t) { arrange_selection(t.canvas, Arrangement::DistributeVertically); },
+     .offered = [](T t) { return can_arrange(t, Arrangement::DistributeVertically); }},
+    separator(Where::Arrange),
+    {.where = Where::Arrange, .text = "Es&pelhar na horizontal", .name = "arrange_act",
+     .run = [](T t) { arrange_selection(t.canvas, Arrangement::FlipHorizontally); }, .keys = "Shift+H",
+     .offered = [](T t) { return can_arrange(t, Arrangement::FlipHorizontally); }, .help_keys = "Shift+H, Shift+V",
+     .help = "espelham as figuras selecionadas na horizontal ou na vertical"},
+    {.where = Where::Arrange, .text = "Espe&lhar na vertical", .name = "arrange_act",
+     .run = [](T t) { arrange_selection(t.canvas, Arrangement::FlipVertically); }, .keys = "Shift+V",
+     .offered = [](T t) { return can_arrange(t, Arrangement::FlipVertically); }},
+    {.where = Where::Arrange, .text = "Gi&rar 90° à direita", .name = "arrange_act",
+     .run = [](T t) { arrange_selection(t.canvas, Arrangement::TurnClockwise); }, .keys = "Ctrl+R",
+     .offered = [](T t) { return can_arrange(t, Arrangement::TurnClockwise); }, .help_keys = "Ctrl+R, Ctrl+Shift+R",
+     .help = "giram as figuras selecionadas 90 graus, no sentido do relogio ou ao contrario"},
+    {.where = Where::Arrange, .text = "Girar 90° à esquerd&a", .name = "arrange_act",
+     .run = [](T t) { arrange_selection(t.canvas, Arrangement::TurnCounterClockwise); }, .keys = "Ctrl+Shift+R",
+     .offered = [](T t) { return can_arrange(t, Arrangement::TurnCounterClockwise); }},
 
     {.where = Where::Bar, .text = "&Info", .name = "info_act", .callback = info_act, .item = &MW::item_info},
     {.where = Where::Bar, .text = "&Help", .name = "AtoAjuda", .callback = AtoAjuda, .standard = SK::HelpContents,
@@ -214,12 +263,13 @@ int run_command(QObject* item)
     return IUP_DEFAULT;
 }
 
-QWidget* home_of(const Command& c, QMainWindow* window, QMenu* file, QMenu* edit, QMenu* view)
+QWidget* home_of(const Command& c, QMainWindow* window, const Menus& menus)
 {
     switch (c.where) {
-    case Where::File: return file;
-    case Where::Edit: return edit;
-    case Where::View: return view;
+    case Where::File: return menus.file;
+    case Where::Edit: return menus.edit;
+    case Where::View: return menus.view;
+    case Where::Arrange: return menus.arrange;
     case Where::Bar: return window->menuBar();
     case Where::Keys: break;
     }
@@ -246,10 +296,10 @@ void register_command_callbacks()
         if (c.text) set_function(c.name, c.callback ? c.callback : run_command);
 }
 
-void build_commands(MainWindow& w, QMenu* file, QMenu* edit, QMenu* view)
+void build_commands(MainWindow& w, const Menus& menus)
 {
     for (const Command& c : COMMANDS) {
-        QWidget* home = home_of(c, w.dialog, file, edit, view);
+        QWidget* home = home_of(c, w.dialog, menus);
         if (!c.text) {
             static_cast<QMenu*>(home)->addSeparator();
             continue;
@@ -264,7 +314,7 @@ void build_commands(MainWindow& w, QMenu* file, QMenu* edit, QMenu* view)
         if (c.checked) item->setChecked(c.checked(target_of(item)));
         if (c.item) w.*c.item = item;
     }
-    for (QMenu* menu : {file, edit}) {
+    for (QMenu* menu : {menus.file, menus.edit, menus.view, menus.arrange}) {
         QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] { grey_idle_items(menu, true); });
         QObject::connect(menu, &QMenu::aboutToHide, menu, [menu] { grey_idle_items(menu, false); });
     }

@@ -21,7 +21,15 @@ class Radio;
 struct MainWindow;
 
 // Where a command's item is: a menu of the bar, the bar itself, or nowhere (a key alone).
-enum class Where { File, Edit, View, Bar, Keys };
+enum class Where { File, Edit, View, Arrange, Bar, Keys };
+
+// The menus of the bar that hold items, in the bar's order.
+struct Menus {
+    QMenu* file;
+    QMenu* edit;
+    QMenu* view;
+    QMenu* arrange;
+};
 
 // What a command works on, found on its item when it runs.
 struct CommandTarget {
@@ -57,7 +65,7 @@ QList<QKeySequence> keys_of(const Command& command);
 void register_command_callbacks();
 // Makes every row's item on the window: in its menu, on the bar, or on the window for a key
 // alone, with its keys and what it works on ("CanvasContext", "history", "tools").
-void build_commands(MainWindow& w, QMenu* file, QMenu* edit, QMenu* view);
+void build_commands(MainWindow& w, const Menus& menus);
 // With shown, greys each item of menu whose command has nothing to work on now; run when the menu
 // opens. Closed, the items are offered again and their keys work wherever the focus is (a command
 // with nothing to work on does nothing), except Undo and Redo, which follow the history always.

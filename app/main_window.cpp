@@ -55,7 +55,8 @@ void build_menus(MainWindow& w)
     QMenu* file = bar->addMenu("&File");
     QMenu* edit = bar->addMenu("&Edit");
     QMenu* view = bar->addMenu("&View");
-    build_commands(w, file, edit, view);
+    QMenu* arrange = bar->addMenu("&Arrange");
+    build_commands(w, {file, edit, view, arrange});
     // After the Exit command (connected first) has freed the list, its history goes too.
     QObject::connect(w.item_exit, &QAction::triggered, w.history, &QUndoStack::clear);
 }

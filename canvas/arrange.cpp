@@ -87,6 +87,14 @@ void focus_nearest(CanvasWidget* canvas, Direction d)
     highlight(canvas, list, next, COLOR_RED);
 }
 
+void arrange_selection(CanvasWidget* canvas, Arrangement how)
+{
+    ObjectList* list = keyboard_list(canvas);
+    if (!list || selection_size() < arrangement_minimum(how)) return;
+    arrange_figures(list, selected_figures(), how);
+    redraw_all(canvas, list);
+}
+
 void describe_drawing(CanvasWidget* canvas)
 {
     if (const ObjectList* list = drawing_for_keys(canvas)) speak(drawing_description(list));

@@ -7,6 +7,7 @@
 // Every change goes through the door (canvas/door.h); the selection stays selected.
 #pragma once
 
+#include "core/figure_arrangement.h"
 #include "core/figure_layout.h"
 
 class CanvasWidget;
@@ -37,6 +38,9 @@ void insert_at_centre(CanvasWidget* canvas);
 // screen (core/figure_layout.h); with none focused, the one nearest the opposite edge. With no
 // figure that way nothing changes, and a listener hears so.
 void focus_nearest(CanvasWidget* canvas, Direction d);
+// The Arrange menu: aligns, distributes, flips or turns the selection (core/figure_arrangement.h)
+// as one undo step, the selection kept; nothing with fewer figures selected than it needs.
+void arrange_selection(CanvasWidget* canvas, Arrangement how);
 // Ctrl+I: the whole drawing described to a listener (canvas/figure_words.h).
 void describe_drawing(CanvasWidget* canvas);
 

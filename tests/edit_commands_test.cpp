@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QSpinBox>
 #include <QTimer>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
 #include <QUndoStack>
@@ -54,6 +55,16 @@ protected:
         QGuiApplication::clipboard()->clear();
     }
 
+
+    // An item of the Arrange menu, by its text.
+    QAction* arrange_item(const QString& text)
+    {
+        for (QAction* menu : w.dialog->menuBar()->actions())
+            if (menu->menu() && menu->text() == "&Arrange")
+                for (QAction* item : menu->menu()->actions())
+                    if (item->text() == text) return item;
+        return nullptr;
+    }
 
     // The drawing as if opened from a file (one undo step), nothing highlighted.
     void load(const ObjectList& figures)
@@ -203,14 +214,20 @@ TEST_F(EditCommandsTest, ARunOfNudgesOnOneFigureIsOneStep)
 TEST_F(EditCommandsTest, CommandsWithNothingToTakeAreGreyedAndDoNothing)
 {
     auto* edit = qobject_cast<QMenu*>(w.item_cut->associatedObjects().value(0));
+    auto* arrange = qobject_cast<QMenu*>(w.item_to_top->associatedObjects().value(0));
     ASSERT_NE(edit, nullptr);
+    ASSERT_NE(arrange, nullptr);
     const auto offered = [&] {
-        edit->popup(QPoint(0, 0));
         std::string on;
-        for (QAction* item : {w.item_cut, w.item_copy, w.item_paste, w.item_duplicate, w.item_to_top,
-                              w.item_to_bottom, w.item_raise, w.item_lower, w.item_points})
-            on += item->isEnabled() ? '1' : '0';
-        edit->hide();
+        for (QMenu* menu : {edit, arrange}) {
+            menu->popup(QPoint(0, 0));
+            for (QAction* item : {w.item_cut, w.item_copy, w.item_paste, w.item_duplicate, w.item_to_top,
+                                  w.item_to_bottom, w.item_raise, w.item_lower, w.item_points,
+                                  arrange_item("Alinhar à es&querda"), arrange_item("Distribuir na &vertical"),
+                                  arrange_item("Gi&rar 90° à direita")})
+                if (item->associatedObjects().value(0) == menu) on += item->isEnabled() ? '1' : '0';
+            menu->hide();
+        }
         return on;
     };
     const auto all_keys = [&] {
@@ -229,7 +246,7 @@ TEST_F(EditCommandsTest, CommandsWithNothingToTakeAreGreyedAndDoNothing)
         auto* data = new QMimeData;
         if (clipboard != "-") data->setData(FIGURES_MIME, QByteArray::fromStdString(clipboard));
         QGuiApplication::clipboard()->setMimeData(data);
-        EXPECT_EQ(offered(), "000000000");  // cut copy paste duplicate, the four order items, F4
+        EXPECT_EQ(offered(), "000000000000");  // cut copy paste duplicate F4; the four order items, align, distribute, turn
         TraceCapture trace;
         all_keys();
         EXPECT_EQ(trace.take(), "");
@@ -240,11 +257,11 @@ TEST_F(EditCommandsTest, CommandsWithNothingToTakeAreGreyedAndDoNothing)
     auto* ours = new QMimeData;
     ours->setData(FIGURES_MIME, QByteArray::fromStdString(record(SHAPE_ELLIPSE)));
     QGuiApplication::clipboard()->setMimeData(ours);
-    EXPECT_EQ(offered(), "011100000");
+    EXPECT_EQ(offered(), "011100000000");
     key(Qt::Key_Tab);
-    EXPECT_EQ(offered(), "111111111");
+    EXPECT_EQ(offered(), "111111111001");  // one figure: nothing to align with, but it turns
     key(Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(offered(), "111111110");  // F4 types in one figure's points, not two
+    EXPECT_EQ(offered(), "111101111101");  // F4 types in one figure's points, not two; two are not distributed
     key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage());  // the picture, not only PNG bytes
     bool asked = false;  // F4's key asks nothing either
@@ -541,6 +558,16 @@ TEST_F(EditCommandsTest, GesturesAndKeysOnASelectionOfSeveral)
          rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {90, 10, 110, 30}, {20, 0, 40, 20}, {100, 0, 120, 20}}), 1},
         {"Copy takes them in drawing order", [&] { shift_click(c); shift_click(a); key(Qt::Key_C, Qt::ControlModifier); key(Qt::Key_V, Qt::ControlModifier); },
          "00011", rects({{10, 10, 30, 30}, {50, 10, 70, 30}, {90, 10, 110, 30}, {20, 0, 40, 20}, {100, 0, 120, 20}}), 1},
+        {"Alinhar à direita moves A to C's right edge", [&] { a_and_c(); arrange_item("Alinhar à &direita")->trigger(); },
+         "101", rects({{90, 10, 110, 30}, {50, 10, 70, 30}, {90, 10, 110, 30}}), 1},
+        {"Distribuir with equal gaps already is no step",
+         [&] { all(); arrange_item("Distribuir na &horizontal")->trigger(); }, "111", start, 0},
+        {"Shift+H mirrors within the selection's box", [&] { a_and_c(); key(Qt::Key_H, Qt::ShiftModifier); }, "101",
+         rects({{110, 10, 90, 30}, {50, 10, 70, 30}, {30, 10, 10, 30}}), 1},
+        {"Ctrl+R turns clockwise as seen, about the box's centre", [&] { all(); key(Qt::Key_R, Qt::ControlModifier); },
+         "111", rects({{50, 70, 70, 50}, {50, 30, 70, 10}, {50, -10, 70, -30}}), 1},
+        {"and Undo brings the turned figures back", [&] { all(); key(Qt::Key_R, Qt::ControlModifier); key(Qt::Key_Z, Qt::ControlModifier); },
+         "111", start, 0},
         {"Undo brings a selection of several back", [&] { a_and_c(); key(Qt::Key_Right); key(Qt::Key_Escape); key(Qt::Key_Z, Qt::ControlModifier); },
          "101", start, 0},
         {"and Redo the one at the Undo", [&] { a_and_c(); key(Qt::Key_Right); key(Qt::Key_Z, Qt::ControlModifier); key(Qt::Key_Escape); key(Qt::Key_Y, Qt::ControlModifier); },

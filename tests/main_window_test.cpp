@@ -35,21 +35,27 @@ TEST_F(EditorTest, WindowHasTitleMenusAndFiveExclusiveToggles)
 {
     EXPECT_EQ(w.dialog->windowTitle(), "Editor de Objetos");
     QList<QAction*> bar = w.dialog->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 5);
-    EXPECT_EQ(texts_of(bar), QStringList({"&File", "&Edit", "&View", "&Info", "&Help"}));
+    ASSERT_EQ(bar.size(), 6);
+    EXPECT_EQ(texts_of(bar), QStringList({"&File", "&Edit", "&View", "&Arrange", "&Info", "&Help"}));
     ASSERT_NE(bar[0]->menu(), nullptr);
     EXPECT_EQ(texts_of(bar[0]->menu()->actions()),
               QStringList({"&New...", "&Open...", "-", "&Save", "Save &As...", "-", "&Exit"}));
     ASSERT_NE(bar[1]->menu(), nullptr);
     EXPECT_EQ(texts_of(bar[1]->menu()->actions()),
               QStringList({"&Undo", "&Redo", "-", "Recor&tar", "&Copiar", "Co&lar", "&Duplicar", "-",
-                           "Trazer para o &topo", "Enviar para o &fundo", "&Subir uma camada",
-                           "D&escer uma camada", "-", "Selecion&ar tudo", "&Posição e tamanho..."}));
+                           "Selecion&ar tudo", "&Posição e tamanho..."}));
     ASSERT_NE(bar[2]->menu(), nullptr);
     EXPECT_EQ(texts_of(bar[2]->menu()->actions()),
-              QStringList({"&Grade", "&Alinhar à grade", "&Espaçamento da grade..."}));
-    EXPECT_EQ(bar[3]->menu(), nullptr);  // Info and Help are plain items on the bar
-    EXPECT_EQ(bar[4]->menu(), nullptr);
+              QStringList({"&Grade", "&Alinhar à grade", "&Espaçamento da grade...", "-", "&Descrever o desenho"}));
+    ASSERT_NE(bar[3]->menu(), nullptr);
+    EXPECT_EQ(texts_of(bar[3]->menu()->actions()),
+              QStringList({"Trazer para o &topo", "Enviar para o &fundo", "&Subir uma camada", "D&escer uma camada",
+                           "-", "Alinhar à es&querda", "Alinhar ao &centro", "Alinhar à &direita", "Alinhar em ci&ma",
+                           "Alinhar ao me&io", "Alinhar em&baixo", "-", "Distribuir na &horizontal",
+                           "Distribuir na &vertical", "-", "Es&pelhar na horizontal", "Espe&lhar na vertical",
+                           "Gi&rar 90° à direita", "Girar 90° à esquerd&a"}));
+    EXPECT_EQ(bar[4]->menu(), nullptr);  // Info and Help are plain items on the bar
+    EXPECT_EQ(bar[5]->menu(), nullptr);
 
     const char* actions[] = {"sel_act", "del_act", "rect_act", "ellipse_act", "triang_act"};
     const char* titles[] = {"Sel: ", "Del: ", "Rect: ", "Ellipse: ", "Triang: "};
