@@ -242,9 +242,13 @@ std::string relations_words(const ObjectList* list, const FigureRelations& relat
 std::string relation_change_words(const ObjectList* list, const std::vector<RelationChange>& changes)
 {
     std::vector<std::string> parts;
-    for (const RelationChange& c : changes)
-        parts.push_back(std::string(c.began ? "agora " : "não está mais ") + relation_words(c.relation) +
-                        named(list, c.figure));
+    for (const RelationChange& c : changes) {
+        // "não contém mais X", "não sobrepõe mais X", "não está mais dentro de X"
+        const bool verb = c.relation == Relation::Contains || c.relation == Relation::Crosses;
+        const std::string ended = verb ? std::string("não ") + relation_words(c.relation) + "mais "
+                                       : std::string("não está mais ") + relation_words(c.relation);
+        parts.push_back((c.began ? std::string("agora ") + relation_words(c.relation) : ended) + named(list, c.figure));
+    }
     return joined(parts, parts.size(), ", ");
 }
 

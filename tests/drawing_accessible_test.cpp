@@ -175,6 +175,20 @@ TEST_F(DrawingAccessibleTest, TheChildrenAndTheEventsFollowEachCommand)
          {"DescriptionChanged 0", "DescriptionChanged 1", "Focus -1", "LocationChanged 0", "LocationChanged 1",
           "NameChanged 0", "NameChanged 1", "ObjectDestroyed -1", "ObjectDestroyed -1",
           "Say Triângulo e Retângulo removidos, 2 figuras", "SelectionRemove 0"}},
+        {"Alt+Right with none focused takes the leftmost", [&] { key(Qt::Key_Right, Qt::AltModifier); },
+         {"Retângulo 1 de 2 | " + R + " *", "Elipse 2 de 2 | " + E1}, {"Focus 0", "SelectionAdd 0"}},
+        {"Alt+Right again reaches the ellipse", [&] { key(Qt::Key_Right, Qt::AltModifier); },
+         {"Retângulo 1 de 2 | " + R, "Elipse 2 de 2 | " + E1 + " *"}, {"Focus 1", "SelectionAdd 1", "SelectionRemove 0"}},
+        {"Alt+Right with nothing that way says so", [&] { key(Qt::Key_Right, Qt::AltModifier); },
+         {"Retângulo 1 de 2 | " + R, "Elipse 2 de 2 | " + E1 + " *"}, {"Say Nenhuma figura à direita"}},
+        {"Ctrl+I describes the drawing", [&] { key(Qt::Key_I, Qt::ControlModifier); },
+         {"Retângulo 1 de 2 | " + R, "Elipse 2 de 2 | " + E1 + " *"},
+         {"Say 2 figuras: 1 retângulo e 1 elipse, de 40, 143 a 260, 213. Retângulo 1, 80 por 60, em 40, 153; "
+          "Elipse 2, 100 por 60, em 160, 143"}},
+        {"Ctrl+A and Shift+V mirror the two within their box", [&] { key(Qt::Key_A, Qt::ControlModifier); key(Qt::Key_V, Qt::ShiftModifier); },
+         {"Retângulo 1 de 2 | 80 por 60, em 40, 143 *", "Elipse 2 de 2 | 100 por 60, em 160, 153 *"},
+         {"DescriptionChanged 0", "DescriptionChanged 1", "LocationChanged 0", "LocationChanged 1",
+          "Say 2 figuras espelhadas", "SelectionAdd 0"}},
     };
     drawing_area = w.canvas;
     const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(record_event);

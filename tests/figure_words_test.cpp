@@ -91,3 +91,45 @@ TEST(FigureWords, EachChangeIsOneSentenceFromWhatItDid)
     EXPECT_EQ(selection_sentence({a, b, c}, 0, -1, true), "Nenhuma figura selecionada");
     EXPECT_EQ(selection_sentence({a, b, c}, 1, 1, false), "Elipse 2 de 3, 20 por 10, em 0, 0");
 }
+
+// A house a listener builds: a rectangle, a roof on it, a door inside. Guards: a relation said of
+// the wrong figure or side, more than three, a figure named otherwise than Tab names it, a change
+// of relations missed, the drawing's summary counting or ordering wrongly.
+TEST(FigureWords, TheLayoutInWords)
+{
+    ObjectList house{};
+    house.records[house.count++] = {SHAPE_RECT, 60, 200, -1, 30, 130, -1};
+    house.records[house.count++] = {SHAPE_TRIANGLE, 60, 130, 200, 130, 180, 130};
+    house.records[house.count++] = {SHAPE_RECT, 110, 140, -1, 30, 80, -1};
+    const struct {
+        int figure;
+        const char* said;
+    } relations[] = {
+        {0, "contém Retângulo 3, abaixo de Triângulo 2"},
+        {1, "acima de Retângulo 1"},
+        {2, "dentro de Retângulo 1"},
+    };
+    for (const auto& r : relations) EXPECT_EQ(relations_words(&house, figure_relations(&house, r.figure)), r.said);
+    ObjectList up_high = house;
+    up_high.records[1] = shape_moved_by(house.records[1], 0, 30);  // 30 pixels over the house: not beside
+    EXPECT_EQ(relation_change_words(&house, relation_changes(figure_relations(&up_high, 1), figure_relations(&house, 1))),
+              "agora acima de Retângulo 1");
+    EXPECT_EQ(relation_change_words(&up_high, relation_changes(figure_relations(&house, 1), figure_relations(&up_high, 1))),
+              "não está mais acima de Retângulo 1");
+    ObjectList sunk = house;  // the roof pushed 10 into the house
+    sunk.records[1] = shape_moved_by(house.records[1], 0, -10);
+    EXPECT_EQ(relation_change_words(&sunk, relation_changes(figure_relations(&house, 1), figure_relations(&sunk, 1))),
+              "agora sobrepõe Retângulo 1, não está mais acima de Retângulo 1");
+    EXPECT_EQ(relation_change_words(&house, relation_changes(figure_relations(&sunk, 1), figure_relations(&house, 1))),
+              "agora acima de Retângulo 1, não sobrepõe mais Retângulo 1");
+    EXPECT_EQ(drawing_description(&house),
+              "3 figuras: 2 retângulos e 1 triângulo, de 60, 30 a 200, 180. Triângulo 2, 140 por 50, em 60, 130, "
+              "acima de Retângulo 1; Retângulo 1, 140 por 100, em 60, 30, contém Retângulo 3, abaixo de Triângulo 2");
+    EXPECT_EQ(drawing_description(nullptr), "Nenhuma figura");
+    ObjectList many{};
+    for (int i = 0; i < 22; ++i) many.records[many.count++] = {SHAPE_ELLIPSE, 100 * i, 100 * i + 10, -1, 0, 10, -1};
+    const std::string said = drawing_description(&many);
+    EXPECT_EQ(said.rfind("22 figuras: 22 elipses, de 0, 0 a 2110, 10. Elipse 1, 10 por 10, em 0, 0; Elipse 2", 0), 0u);
+    EXPECT_EQ(said.substr(said.size() - 18), "; e mais 2 figuras") << said;
+    EXPECT_EQ(nothing_that_way(Direction::Right), "Nenhuma figura à direita");
+}
