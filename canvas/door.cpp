@@ -111,7 +111,7 @@ int added(ObjectList* list, DrawingChange& change, int n)
 void displace(ObjectList* list, const FigureSet& which, int64_t dx, int64_t dy, bool stretch)
 {
     for (int i = 0; i < list_count(list); ++i)
-        if (which[i]) list->records[i] = shape_moved_by(list_get(list, i), dx, dy, stretch);
+        if (which[i]) list->records[i] = figure_moved_by(list_get(list, i), dx, dy, stretch);
 }
 
 void restore_figures(ObjectList* list, const ObjectList& figures)

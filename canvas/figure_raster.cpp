@@ -41,7 +41,7 @@ void draw_record(DrawSurface& s, ShapeRecord r, WriteMode mode)
 void draw_figures(DrawSurface& s, const ObjectList* list)
 {
     for (int i = 0; list && i < list_count(list); ++i)
-        if (known_shape(list_get(list, i))) draw_record(s, list_get(list, i));
+        if (known_figure(list_get(list, i))) draw_record(s, list_get(list, i));
 }
 
 // Band by band, each band while it is in the cache; the surface reports the change once.

@@ -49,7 +49,7 @@ ObjectList pasted_place(const ObjectList& figures, int times)
 {
     ObjectList moved = figures;
     const int64_t d = int64_t{PASTE_STEP} * times;
-    for (int i = 0; i < list_count(&figures); ++i) moved.records[i] = shape_moved_by(figures.records[i], d, -d);
+    for (int i = 0; i < list_count(&figures); ++i) moved.records[i] = figure_moved_by(figures.records[i], d, -d);
     return moved;
 }
 

@@ -93,7 +93,7 @@ void final_ellipse(CanvasWidget* canvas, int xa, int ya, int xb, int yb)
 
 void draw_shape(CanvasWidget* canvas, ShapeRecord r)
 {
-    if (!known_shape(r)) return;
+    if (!known_figure(r)) return;
     CanvasContext* ctx = active_context(canvas);
     if (!ctx) return;
     erase_outstanding(ctx);

@@ -80,7 +80,7 @@ const SelectDrag* running_drag()
 // The figure displaced by the pointer's distance from the anchor.
 ShapeRecord displaced(ShapeRecord r, bool first_too, int px, int py)
 {
-    return shape_moved_by(r, int64_t{px} - anchor_x, int64_t{py} - anchor_y, !first_too);
+    return figure_moved_by(r, int64_t{px} - anchor_x, int64_t{py} - anchor_y, !first_too);
 }
 
 // The figure the running drag works on, or -1 once a repaint has dropped the selection.

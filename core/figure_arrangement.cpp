@@ -143,7 +143,7 @@ ObjectList distributed_once(const ObjectList* list, const Places& set, bool hori
     for (size_t k = 0; k < spans.size(); ++k) {
         const int64_t d = lo[k] - spans[k].lo;
         const int i = spans[k].place;
-        out.records[i] = shape_moved_by(list_get(list, i), horizontal ? d : 0, horizontal ? 0 : -d);
+        out.records[i] = figure_moved_by(list_get(list, i), horizontal ? d : 0, horizontal ? 0 : -d);
     }
     return out;
 }
@@ -194,7 +194,7 @@ ShapeRecord arranged_figure(ShapeRecord r, Arrangement how, const FigureBox& s)
         return mapped(r, [&](int64_t x, int64_t y) { return Point{cx - (y - cy), cy + (x - cx)}; });
     default: {
         const auto [dx, dy] = alignment_shift(how, s, figure_box(r));
-        return shape_moved_by(r, dx, dy);
+        return figure_moved_by(r, dx, dy);
     }
     }
 }

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 // Rectangle, ellipse or triangle; any other type is kept in the list but never drawn or hit.
-inline bool known_shape(ShapeRecord r)
+inline bool known_figure(ShapeRecord r)
 {
     const int type = shape_type(r);
     return type == SHAPE_RECT || type == SHAPE_ELLIPSE || type == SHAPE_TRIANGLE;

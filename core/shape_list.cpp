@@ -19,7 +19,7 @@ int32_t clamped_sum(int32_t v, int64_t d)
 
 }  // namespace
 
-ShapeRecord shape_moved_by(ShapeRecord r, int64_t dx, int64_t dy, bool first_stays)
+ShapeRecord figure_moved_by(ShapeRecord r, int64_t dx, int64_t dy, bool first_stays)
 {
     const int64_t dx1 = first_stays ? 0 : dx, dy1 = first_stays ? 0 : dy;
     const bool third = uses_third_point(r);
@@ -70,7 +70,7 @@ static int list_append(ObjectList* list, const ShapeRecord& record)
     return 1;
 }
 
-std::string shape_points_text(ShapeRecord r)
+std::string figure_points_text(ShapeRecord r)
 {
     char text[96];  // three points of two 11-character numbers each, and the brackets
     if (uses_third_point(r))
@@ -85,7 +85,7 @@ int list_add_rect(ObjectList* list, int xa, int ya, int xb, int yb)
 {
     const ShapeRecord r{SHAPE_RECT, xa, xb, -1, ya, yb, -1};
     if (!list_append(list, r)) return 0;
-    trace("\n Insert rect %s", shape_points_text(r).c_str());
+    trace("\n Insert rect %s", figure_points_text(r).c_str());
     return 1;
 }
 
@@ -93,7 +93,7 @@ int list_add_ellipse(ObjectList* list, int xa, int ya, int xb, int yb)
 {
     const ShapeRecord r{SHAPE_ELLIPSE, xa, xb, -1, ya, yb, -1};
     if (!list_append(list, r)) return 0;
-    trace("\n Insert ellipse %s", shape_points_text(r).c_str());
+    trace("\n Insert ellipse %s", figure_points_text(r).c_str());
     return 1;
 }
 
@@ -101,6 +101,6 @@ int list_add_triangle(ObjectList* list, int xa, int ya, int xb, int yb, int xc, 
 {
     const ShapeRecord r{SHAPE_TRIANGLE, xa, xb, xc, ya, yb, yc};
     if (!list_append(list, r)) return 0;
-    trace("\n Insert triang %s", shape_points_text(r).c_str());
+    trace("\n Insert triang %s", figure_points_text(r).c_str());
     return 1;
 }

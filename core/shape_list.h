@@ -57,7 +57,7 @@ inline int shape_y3(ShapeRecord r) { return r.y3; }
 // Only a triangle has a third point; the others hold -1 fillers there, never moved or measured.
 inline bool uses_third_point(ShapeRecord r) { return shape_type(r) == SHAPE_TRIANGLE; }
 // The figure's points as its insert line prints them: "[(x1,y1),(x2,y2)]", a third for a triangle.
-std::string shape_points_text(ShapeRecord r);
+std::string figure_points_text(ShapeRecord r);
 // Figure r moved by (dx, dy): every point it uses, or all but the first when first_stays (a
 // stretch); the -1 fillers stay. Held at the int32 limits rather than wrapping.
-ShapeRecord shape_moved_by(ShapeRecord r, int64_t dx, int64_t dy, bool first_stays = false);
+ShapeRecord figure_moved_by(ShapeRecord r, int64_t dx, int64_t dy, bool first_stays = false);

@@ -16,7 +16,7 @@ PlacedDrawing placed(const ObjectList* list, Page page, int64_t dx, int64_t dy)
     int n = 0;
     for (int i = 0; list && i < list_count(list); ++i) {
         const ShapeRecord r = list_get(list, i);
-        if (known_shape(r)) out.figures.records[n++] = shape_moved_by(r, dx, dy);
+        if (known_figure(r)) out.figures.records[n++] = figure_moved_by(r, dx, dy);
     }
     out.figures.count = n;
     return out;
@@ -29,7 +29,7 @@ std::optional<FigureBox> figures_box(const ObjectList* list)
     std::optional<FigureBox> box;
     for (int i = 0; list && i < list_count(list); ++i) {
         const ShapeRecord r = list_get(list, i);
-        if (known_shape(r)) box = box ? box_union(*box, figure_box(r)) : figure_box(r);
+        if (known_figure(r)) box = box ? box_union(*box, figure_box(r)) : figure_box(r);
     }
     return box;
 }

@@ -111,13 +111,13 @@ TEST(FigureWords, TheLayoutInWords)
     };
     for (const auto& r : relations) EXPECT_EQ(relations_words(&house, figure_relations(&house, r.figure)), r.said);
     ObjectList up_high = house;
-    up_high.records[1] = shape_moved_by(house.records[1], 0, 30);  // 30 pixels over the house: not beside
+    up_high.records[1] = figure_moved_by(house.records[1], 0, 30);  // 30 pixels over the house: not beside
     EXPECT_EQ(relation_change_words(&house, relation_changes(figure_relations(&up_high, 1), figure_relations(&house, 1))),
               "agora acima de Retângulo 1");
     EXPECT_EQ(relation_change_words(&up_high, relation_changes(figure_relations(&house, 1), figure_relations(&up_high, 1))),
               "não está mais acima de Retângulo 1");
     ObjectList sunk = house;  // the roof pushed 10 into the house
-    sunk.records[1] = shape_moved_by(house.records[1], 0, -10);
+    sunk.records[1] = figure_moved_by(house.records[1], 0, -10);
     EXPECT_EQ(relation_change_words(&sunk, relation_changes(figure_relations(&house, 1), figure_relations(&sunk, 1))),
               "agora sobrepõe Retângulo 1, não está mais acima de Retângulo 1");
     EXPECT_EQ(relation_change_words(&house, relation_changes(figure_relations(&sunk, 1), figure_relations(&house, 1))),

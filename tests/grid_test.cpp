@@ -72,7 +72,7 @@ TEST_F(GridTest, EachGesturePlacesItsPointsOnTheGridUnlessCtrlIsHeld)
             move(7, 8, mods);
             const Records expected[] = {g.off, g.at10, g.at7, g.pointer ? g.off : g.at10};
             EXPECT_EQ(Records(w.list->records, w.list->records + w.list->count), expected[column]);
-            const std::string out = trace.take(), inserted = shape_points_text(list_get(w.list, 0));
+            const std::string out = trace.take(), inserted = figure_points_text(list_get(w.list, 0));
             EXPECT_TRUE(out.ends_with((out.find(" Insert ") == std::string::npos ? "" : inserted) + "<7,8>")) << out;
         }
 }
