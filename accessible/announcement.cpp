@@ -1,11 +1,17 @@
 #include "accessible/announcement.h"
 
 #include <QAccessibleInterface>
+#include <QGuiApplication>
+#include <QTimer>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
+#include <utility>
+
 namespace {
+
+constexpr int AFTER_RETURN_MS = 300;
 
 // What both interfaces answer alike: no children of their own to find, no state, no text to set.
 class Quiet : public QAccessibleInterface {
@@ -61,11 +67,33 @@ private:
 
 Announcer::~Announcer()
 {
+    QObject::disconnect(activation_);
     for (QAccessible::Id id : {said_, bar_})
         if (id) QAccessible::deleteAccessibleInterface(id);
 }
 
 void Announcer::say(const QString& sentence)
+{
+    QWidget* window = area_ ? area_->window() : nullptr;
+    if (!window || window->isActiveWindow()) {
+        waiting_.clear();  // a newer sentence than the one waiting: the latest is the one said
+        show(sentence);
+        return;
+    }
+    waiting_ = sentence;
+    if (activation_) return;
+    activation_ = QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [this](QWindow* focus) {
+        if (!area_ || focus != area_->window()->windowHandle()) return;
+        QObject::disconnect(std::exchange(activation_, {}));
+        // After the burst of events the window's return sends, which Orca reads first and may
+        // prune the rest of when it floods.
+        QTimer::singleShot(AFTER_RETURN_MS, area_, [this] {
+            if (!waiting_.isEmpty()) show(std::exchange(waiting_, {}));
+        });
+    });
+}
+
+void Announcer::show(const QString& sentence)
 {
     if (!said_) {
         bar_ = QAccessible::registerAccessibleInterface(new StatusBar(area_, &said_));

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QMetaObject>
 #include <QString>
 
 class QWidget;
@@ -18,11 +19,17 @@ public:
     Announcer(const Announcer&) = delete;
     Announcer& operator=(const Announcer&) = delete;
 
-    // Spoken as it stands, even the same sentence again.
+    // Spoken as it stands, even the same sentence again. While the area's window is in the
+    // background (a file dialog over it), Orca ignores what it shows: the latest sentence waits
+    // until the window is active again.
     void say(const QString& sentence);
 
 private:
+    void show(const QString& sentence);
+
     QWidget* area_;
+    QString waiting_;                      // said once the window is active again
+    QMetaObject::Connection activation_;   // what tells that it is
     QAccessible::Id bar_ = 0;    // the status bar, parent of
     QAccessible::Id said_ = 0;   // the notification, whose name is the sentence
 };

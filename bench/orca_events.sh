@@ -9,11 +9,7 @@
 source "$WINDOW_TESTS/lib.sh"
 source "$WINDOW_TESTS/atspi.sh"
 source "$WINDOW_TESTS/orca.sh"
-trap 'end_started; end_orca; end_atspi' EXIT
-start_atspi
-start_orca
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-keys() { xdotool windowfocus --sync "$WID"; xdotool key "$@"; }
+start_listening
 dequeued() { grep -cE "EVENT MANAGER: [a-z:-]+ for \[(image|canvas|notification|status bar) " "$ORCA_LOG" || true; }
 # The events dequeued since $1, once no new one has come for a second (15 s at most).
 settled_since() {
@@ -34,7 +30,7 @@ for n in 2 20 200; do
   start_app
   settled_since "$(dequeued)" > /dev/null
   row=()
-  base=$(dequeued); menu_command o; choose_in_file_dialog "$WORK/drawing-$n.edt"; row+=("$(settled_since "$base")")
+  base=$(dequeued); keys ctrl+o; choose_in_file_dialog "$WORK/drawing-$n.edt"; row+=("$(settled_since "$base")")
   for k in ctrl+a Right Delete ctrl+z; do
     base=$(dequeued); keys "$k"; row+=("$(settled_since "$base")")
   done

@@ -4,6 +4,18 @@
 # follows focus changes it sees happen), end_orca before end_atspi.
 ORCA_PID= ORCA_LOG=$WORK/orca.log ORCA_HEARD=0
 
+# The usual start of a test of what Orca says: this test's own buses, Orca listening, and the
+# editor's accessibility bridge on for every editor it starts; all of it ends with the test.
+start_listening() {
+  trap 'end_started; end_orca; end_atspi' EXIT
+  start_atspi
+  start_orca
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# Keys to the editor's window, focused first: Orca follows the focus.
+keys() { xdotool windowfocus --sync "$WID"; xdotool key "$@"; }
+
 # Starts Orca with the test's scratch home and waits until its event listeners are registered (it
 # logs the start-up as complete just before it runs its event loop): under a second here.
 start_orca() {
@@ -25,12 +37,12 @@ speech_lines() {
   [ -e "$ORCA_LOG" ] && sed -nE "s/^.* - SPEECH OUTPUT: '(.*)' ?[[{].*$/\1/p" "$ORCA_LOG"
 }
 
-# Waits up to five seconds for an utterance containing TEXT, said after the one the previous
+# Waits up to ten seconds (a loaded machine slows Orca) for an utterance containing TEXT, said after the one the previous
 # wait_speech matched: calls follow the order of speech, and the same sentence said twice needs
 # two calls. Polls, so it returns as soon as the line is there (a few tens of milliseconds).
 wait_speech() {
   local line
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     line=$(speech_lines | tail -n +$((ORCA_HEARD + 1)) | grep -nF -m 1 -- "$1" | cut -d: -f1) || true
     [ -n "$line" ] && { ORCA_HEARD=$((ORCA_HEARD + line)); return 0; }
     sleep 0.05
