@@ -37,9 +37,9 @@ speech_lines() {
   [ -e "$ORCA_LOG" ] && sed -nE "s/^.* - SPEECH OUTPUT: '(.*)' ?[[{].*$/\1/p" "$ORCA_LOG"
 }
 
-# Waits up to ten seconds (a loaded machine slows Orca) for an utterance containing TEXT, said after the one the previous
-# wait_speech matched: calls follow the order of speech, and the same sentence said twice needs
-# two calls. Polls, so it returns as soon as the line is there (a few tens of milliseconds).
+# Waits up to ten seconds (a loaded machine slows Orca) for an utterance containing TEXT, said
+# after the one the previous wait_speech matched: calls follow the order of speech, and the same
+# sentence said twice needs two calls. Polls, so it returns as soon as the line is there.
 wait_speech() {
   local line
   for _ in $(seq 200); do
