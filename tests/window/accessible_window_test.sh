@@ -45,7 +45,7 @@ find_canvas
 wait_view "canvas Desenho 0"
 
 note "Three figures made with the keyboard alone: a tool key, then Return"
-keys() { xdotool windowfocus --sync "$WID"; sleep 0.2; xdotool key "$@"; sleep 0.3; }
+keys() { focus_window "$WID"; xdotool key "$@"; }
 keys r Return
 wait_trace ' Insert rect ['
 keys e Return

@@ -11,7 +11,7 @@ mkdir -p "$HOME" "$XDG_STATE_HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CAC
 chmod 700 "$XDG_RUNTIME_DIR"
 EXPORT=$(dirname "$QUADRIX")/quadrix-export
 FILE=$WORK/drawing.edt
-keys() { xdotool windowfocus --sync "$WID"; sleep 0.2; xdotool key "$@"; sleep 0.3; }
+keys() { focus_window "$WID"; xdotool key "$@"; }
 
 start_app
 find_canvas

@@ -227,9 +227,9 @@ answer_offer() {
   local box
   box=$(wait_window Quadrix) || fail "no recovery offer"
   xdotool windowfocus --sync "$box"; sleep 0.3
-  xdotool key "$1"; sleep 0.3
+  xdotool key "$1"
   for _ in $(seq 50); do wait_window_gone "$box" && break; sleep 0.1; done
-  xdotool windowfocus --sync "$WID"; sleep 0.2
+  focus_window "$WID"
 }
 
 # True when no window titled Quadrix shows up within $1 seconds.
@@ -244,11 +244,32 @@ no_box_within() {
   return 0
 }
 
-# Runs an item of the File menu from the keyboard: Alt+F, then the item's mnemonic letter.
+# Gives the window $1 the keyboard focus and, when it did not have it, waits a moment for the program
+# to take the change in. A window that has the focus already is left as it is.
+focus_window() {
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+  xdotool windowfocus --sync "$1"; sleep 0.2
+}
+
+# The program's windows on the screen (its class), one id a line, in order.
+shown_windows() { xdotool search --onlyvisible --class '^quadrix$' 2>/dev/null | sort; }
+
+# Runs an item of the File menu from the keyboard: Alt+F, then, once the menu is on the screen (the
+# window that shows up), the item's mnemonic letter; returns when the menu has closed.
 menu_command() {
-  xdotool windowfocus --sync "$WID"; sleep 0.2
-  xdotool key alt+f; sleep 0.5
-  xdotool key "$1"; sleep 0.3
+  local before menu=
+  focus_window "$WID"
+  before=$(shown_windows)
+  xdotool key alt+f
+  for _ in $(seq 100); do
+    menu=$(comm -13 <(echo "$before") <(shown_windows) | head -n 1)
+    [ -n "$menu" ] && break
+    sleep 0.05
+  done
+  [ -n "$menu" ] || fail "the File menu did not open"
+  xdotool key "$1"
+  for _ in $(seq 100); do wait_window_gone "$menu" && return 0; sleep 0.05; done
+  fail "the File menu was still open after the key $1"
 }
 
 # Answers the editor's file dialog with a full path, then gives the main window the focus back.
@@ -257,8 +278,8 @@ choose_in_file_dialog() {
   dialog=$(wait_window "Selecione o arquivo ") || fail "no file dialog titled 'Selecione o arquivo '"
   xdotool windowfocus --sync "$dialog"; sleep 0.5
   xdotool type --delay 20 "$1"; sleep 0.3
-  xdotool key Return; sleep 0.3
+  xdotool key Return
   for _ in $(seq 50); do wait_window_gone "$dialog" && break; sleep 0.1; done
-  xdotool windowfocus --sync "$WID"; sleep 0.2
+  focus_window "$WID"
 }
 wait_window_gone() { ! xdotool search --onlyvisible --name '' 2>/dev/null | grep -qx "$1"; }

@@ -5,7 +5,7 @@ source "$WINDOW_TESTS/lib.sh"
 start_app
 find_canvas
 draw_rect_with_tool 60 50 170 110
-sleep 0.3
+for _ in $(seq 20); do [ -n "$(recovery_copies)" ] && break; sleep 0.05; done
 [ -n "$(recovery_copies)" ] || fail "no copy of the unsaved rectangle"
 "$SCREEN_GRAB" close "$WID" || fail "could not ask the window to close"
 for _ in $(seq 50); do app_running || break; sleep 0.1; done

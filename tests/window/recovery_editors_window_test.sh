@@ -23,7 +23,7 @@ find_canvas
 draw_rect_with_tool 60 50 170 110
 FIRST_EDITOR=$APP_PID
 APP_PID=
-sleep 0.3
+for _ in $(seq 20); do [ -n "$(recovery_copies)" ] && break; sleep 0.05; done
 [ "$(recovery_copies | wc -l)" = 1 ] || fail "expected one copy: $(recovery_copies)"
 
 # The second editor, on our own server, while the first runs: no offer.

@@ -8,7 +8,7 @@ source "$WINDOW_TESTS/lib.sh"
 
 END=${RECOVERY_END:-kill9}
 FILE=$WORK/first.edt
-keys() { xdotool windowfocus --sync "$WID"; sleep 0.2; xdotool key "$1"; sleep 0.3; }
+keys() { focus_window "$WID"; xdotool key "$1"; }
 inserted() { grep -aoE "Insert rect \\[\\(-?[0-9]+,-?[0-9]+\\),\\(-?[0-9]+,-?[0-9]+\\)\\]" "$TRACE" | sed -n "$1p" | grep -oE -- '-?[0-9]+' | tr '\n' ' '; }
 
 [ "$END" = kill9 ] || APP_LAUNCHER=(python3 "$WINDOW_TESTS/wait_status.py" "$WORK/status")
@@ -72,7 +72,7 @@ find_canvas
 click_tool rect
 drag_canvas 1 40 160 100 200
 wait_trace $'\nRectangulo, modo 1'
-sleep 0.3
+for _ in $(seq 20); do [ -n "$(recovery_copies)" ] && break; sleep 0.05; done
 [ -n "$(recovery_copies)" ] || fail "no copy of the unsaved rectangle"
 exit_from_menu
 folder_left_empty Exit

@@ -21,8 +21,11 @@ wait_trace $'\nBotao 3 solto em (7, 9)\n'
 
 xdotool windowsize "$WID" 800 600
 wait_trace $'\nResize:w='
-sleep 0.5
-last=$(grep -aoE 'Resize:w=[0-9]+,h=[0-9]+' "$TRACE" | tail -n 1)
+for _ in $(seq 50); do
+  last=$(grep -aoE 'Resize:w=[0-9]+,h=[0-9]+' "$TRACE" | tail -n 1)
+  [ "$last" != "Resize:w=510,h=254" ] && break
+  sleep 0.1
+done
 [ "$last" != "Resize:w=510,h=254" ] || fail "resizing the window did not give a new size ($last)"
 note "after resize: $last"
 stop_app

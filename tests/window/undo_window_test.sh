@@ -5,7 +5,7 @@
 source "$WINDOW_TESTS/lib.sh"
 
 FILE=$WORK/drawing.edt
-keys() { xdotool windowfocus --sync "$WID"; sleep 0.2; xdotool key "$1"; sleep 0.3; }
+keys() { focus_window "$WID"; xdotool key "$1"; }
 
 start_app
 find_canvas
