@@ -182,7 +182,9 @@ Point turn_pivot(const FigureBox& s)
 
 ShapeRecord arranged_figure(ShapeRecord r, Arrangement how, const FigureBox& s)
 {
-    const auto [cx, cy] = turn_pivot(s);
+    // Plain copies, not a structured binding: clang 14 cannot capture one in a lambda.
+    const Point pivot = turn_pivot(s);
+    const int64_t cx = pivot.first, cy = pivot.second;
     switch (how) {
     case Arrangement::FlipHorizontally:
         return mapped(r, [&](int64_t x, int64_t y) { return Point{s.left + s.right - x, y}; });
