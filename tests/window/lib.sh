@@ -254,22 +254,23 @@ focus_window() {
 # The program's windows on the screen (its class), one id a line, in order.
 shown_windows() { xdotool search --onlyvisible --class '^quadrix$' 2>/dev/null | sort; }
 
-# Runs an item of the File menu from the keyboard: Alt+F, then, once the menu is on the screen (the
-# window that shows up), the item's mnemonic letter; returns when the menu has closed.
+# Runs an item of a menu from the keyboard: the menu's key (Alt+F, the File menu, unless $2 names
+# another), then, once the menu is on the screen (the window that shows up), the item's mnemonic
+# letter $1; returns when the menu has closed.
 menu_command() {
   local before menu=
   focus_window "$WID"
   before=$(shown_windows)
-  xdotool key alt+f
+  xdotool key "${2:-alt+f}"
   for _ in $(seq 100); do
     menu=$(comm -13 <(echo "$before") <(shown_windows) | head -n 1)
     [ -n "$menu" ] && break
     sleep 0.05
   done
-  [ -n "$menu" ] || fail "the File menu did not open"
+  [ -n "$menu" ] || fail "the menu of ${2:-alt+f} did not open"
   xdotool key "$1"
   for _ in $(seq 100); do wait_window_gone "$menu" && return 0; sleep 0.05; done
-  fail "the File menu was still open after the key $1"
+  fail "the menu of ${2:-alt+f} was still open after the key $1"
 }
 
 # Answers the editor's file dialog with a full path, then gives the main window the focus back.
