@@ -3,6 +3,9 @@
 // filler moved, a figure outside the selection touched, a distribution that changes when repeated.
 #include "core/figure_arrangement.h"
 
+#include "tests/export_support.h"
+#include "tests/test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -13,16 +16,7 @@ namespace {
 using Figures = std::vector<ShapeRecord>;
 using A = Arrangement;
 
-ShapeRecord rect(int xa, int ya, int xb, int yb) { return {SHAPE_RECT, xa, xb, -1, ya, yb, -1}; }
-ShapeRecord ellipse(int xa, int ya, int xb, int yb) { return {SHAPE_ELLIPSE, xa, xb, -1, ya, yb, -1}; }
-ShapeRecord triangle(int xa, int ya, int xb, int yb, int xc, int yc) { return {SHAPE_TRIANGLE, xa, xb, xc, ya, yb, yc}; }
 
-ObjectList list_of(const Figures& figures)
-{
-    ObjectList list{};
-    for (const ShapeRecord& r : figures) list.records[list.count++] = r;
-    return list;
-}
 
 Figures figures_of(const ObjectList& list) { return Figures(list.records, list.records + list.count); }
 

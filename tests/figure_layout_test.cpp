@@ -3,6 +3,9 @@
 // smallest, a tie going to the other figure, a near diagonal figure beating one straight ahead.
 #include "core/figure_layout.h"
 
+#include "tests/export_support.h"
+#include "tests/test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -11,15 +14,7 @@ namespace {
 
 using Figures = std::vector<ShapeRecord>;
 
-ShapeRecord rect(int xa, int ya, int xb, int yb) { return {SHAPE_RECT, xa, xb, -1, ya, yb, -1}; }
-ShapeRecord triangle(int xa, int ya, int xb, int yb, int xc, int yc) { return {SHAPE_TRIANGLE, xa, xb, xc, ya, yb, yc}; }
 
-ObjectList list_of(const Figures& figures)
-{
-    ObjectList list{};
-    for (const ShapeRecord& r : figures) list.records[list.count++] = r;
-    return list;
-}
 
 // A house, its roof resting on it and its door inside, the door's bottom on the house's.
 const Figures HOUSE{rect(60, 30, 200, 130), triangle(60, 130, 200, 130, 130, 180), rect(110, 30, 140, 80)};

@@ -8,12 +8,6 @@
 
 namespace {
 
-ShapeRecord rect(int xa, int ya, int xb, int yb) { return {SHAPE_RECT, xa, xb, -1, ya, yb, -1}; }
-ShapeRecord ellipse(int xa, int ya, int xb, int yb) { return {SHAPE_ELLIPSE, xa, xb, -1, ya, yb, -1}; }
-ShapeRecord triangle(int xa, int ya, int xb, int yb, int xc, int yc)
-{
-    return {SHAPE_TRIANGLE, xa, xb, xc, ya, yb, yc};
-}
 
 }  // namespace
 

@@ -11,7 +11,7 @@ namespace {
 
 bool same(ShapeRecord a, ShapeRecord b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-ShapeRecord rect(int x1, int x2, int y1, int y2) { return ShapeRecord{SHAPE_RECT, x1, x2, -1, y1, y2, -1}; }
+ShapeRecord rect_in_record_order(int x1, int x2, int y1, int y2) { return ShapeRecord{SHAPE_RECT, x1, x2, -1, y1, y2, -1}; }
 
 // A list of n rectangles whose x1 is the index, so moved slots can be recognised.
 ObjectList numbered(int n)
@@ -64,7 +64,7 @@ TEST(ListClear, ThenAddReusesSlotZero)
     EXPECT_EQ(list_count(&list), 0);
     EXPECT_EQ(list_add_rect(&list, 7, 8, 9, 10), 1);
     EXPECT_EQ(list_count(&list), 1);
-    EXPECT_TRUE(same(list_get(&list, 0), rect(7, 9, 8, 10)));
+    EXPECT_TRUE(same(list_get(&list, 0), rect_in_record_order(7, 9, 8, 10)));
 }
 
 // A 201st figure must be refused without a trace and without touching memory past the slots.

@@ -47,6 +47,14 @@ void write_all(const std::string& path, const std::string& bytes);
 constexpr int HIT = 0;
 constexpr int MISS = 1;
 
+// Figures by their points as a user gives them, (x, y) pairs; the others' third point holds -1.
+inline ShapeRecord rect(int xa, int ya, int xb, int yb) { return {SHAPE_RECT, xa, xb, -1, ya, yb, -1}; }
+inline ShapeRecord ellipse(int xa, int ya, int xb, int yb) { return {SHAPE_ELLIPSE, xa, xb, -1, ya, yb, -1}; }
+inline ShapeRecord triangle(int xa, int ya, int xb, int yb, int xc, int yc)
+{
+    return {SHAPE_TRIANGLE, xa, xb, xc, ya, yb, yc};
+}
+
 // True when r holds exactly these seven values, in record order (type, x1, x2, x3, y1, y2, y3).
 bool same_record(const ShapeRecord& r, std::initializer_list<int> v);
 // The four little-endian bytes of v, as a file holds them.
